@@ -1,0 +1,61 @@
+// Start-up: the application's title, the main window, then the event loop until the main window
+// closes. Without a display the program says so in one line instead of aborting.
+#include "main_window.h"
+
+#include <QApplication>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void needDisplay()
+{
+    std::fputs("korvane: needs a graphical display; on a machine without one, run it as "
+               "'xvfb-run korvane'\n",
+               stderr);
+    std::exit(EXIT_FAILURE);
+}
+
+bool environmentNamesDisplay()
+{
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" }) {
+        const char *value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+// While the platform is being connected, its complaints become the one line above.
+void startupMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg)
+        needDisplay();
+    if (context.category && QByteArray(context.category).startsWith("qt.qpa"))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!environmentNamesDisplay())
+        needDisplay();
+
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    // Internal number formatting never follows the regional settings; what the user sees
+    // takes the decimal separator from QLocale.
+    std::setlocale(LC_NUMERIC, "C");
+
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    korvane::Tmilikanfrm window;
+    window.show();
+    return QApplication::exec();
+}

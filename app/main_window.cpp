@@ -1,0 +1,367 @@
+#include "main_window.h"
+
+#include "arrow_picture.h"
+#include "bevel_panel.h"
+#include "centring.h"
+#include "handler_guard.h"
+#include "image_view.h"
+#include "legacy_fonts.h"
+#include "zoom_box.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace korvane {
+
+namespace {
+
+const QColor Cream(254, 253, 199);
+const QColor Khaki(169, 150, 109);
+const QColor Navy(0, 0, 128);
+const QColor Silver(192, 192, 192);
+
+constexpr QSize WindowOuterSize(800, 600);
+constexpr int StepMilliseconds = 100;
+
+template<class Widget>
+Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *result = named(new QPushButton(caption, parent), name);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *result = named(new QCheckBox(caption, parent), name);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *result = named(new QGroupBox(caption, parent), name);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *result = named(new QLabel(caption, parent), name);
+    result->setGeometry(geometry);
+    return result;
+}
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
+{
+    return named(menu->addAction(caption), name);
+}
+
+} // namespace
+
+Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random)
+    : m_random(std::move(random))
+{
+    setObjectName(QStringLiteral("Tmilikanfrm"));
+    setWindowTitle(QStringLiteral("Korvane"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(legacyFont(LegacyFace::System, 13));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    buildLayout();
+    buildMenus();
+
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(StepMilliseconds);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, [this] { runHandler([this] { Timer1Timer(); }); });
+    Timer1->start();
+
+    runHandler([this] { FormCreate(); });
+}
+
+Tmilikanfrm::~Tmilikanfrm() = default;
+
+void Tmilikanfrm::buildLayout()
+{
+    auto *client = named(new QWidget(this), "client");
+    setCentralWidget(client);
+
+    Panel1 = new BevelPanel(QStringLiteral("Panel1"),
+                            { Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1, 2,
+                              true },
+                            client);
+    Panel1->setGeometry(0, 0, 801, 553);
+
+    Panel3 = new BevelPanel(QStringLiteral("Panel3"),
+                            { Navy, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 5, 4 },
+                            Panel1);
+    Panel1->place(Panel3, 2, 2, 793, 364);
+
+    capacitor = new ImageView(QStringLiteral("capacitor"), Panel3);
+    capacitor->setGeometry(viewgeometry::PictureOffset, viewgeometry::PictureOffset,
+                           constants::PictureWidth, constants::PictureHeight);
+    capacitor->setPicture(&m_renderer.apparatusPicture());
+    capacitor->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
+    zsh->setGeometry(40, 32, ZoomBox::Side, ZoomBox::Side);
+    zsh->setToolTip(QStringLiteral("Zoom Box: click and drag to move"));
+
+    zlb = label(Panel3, "zlb", QStringLiteral("Zoom box:Click and Drag to move"),
+                QRect(72, 32, 219, 16));
+    zlb->setFont(legacyFont(LegacyFace::System, 8));
+    zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Panel2 = new BevelPanel(QStringLiteral("Panel2"), { Khaki }, Panel1);
+    Panel1->place(Panel2, 5, 369, 785, 177);
+    buildControlPanel(Panel2);
+    buildHiddenControls();
+    buildTabOrder();
+}
+
+void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
+{
+    // Group boxes as the classic desktop draws them: an etched frame with the caption set into
+    // its top line.
+    panel2->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 2px groove rgb(200, 190, 170); margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 1px;"
+        " background-color: rgb(169, 150, 109); }"
+        "QCheckBox { spacing: 2px; }"));
+    GroupBox4 = groupBox(panel2, "GroupBox4", QStringLiteral("Controls"), QRect(8, 2, 769, 169));
+
+    GroupBox3 = groupBox(GroupBox4, "GroupBox3", QStringLiteral("Oil"), QRect(24, 20, 124, 141));
+    Addbt = button(GroupBox3, "Addbt", QStringLiteral("&Add Oil"), QRect(16, 24, 89, 33));
+    Scalebx = checkBox(GroupBox3, "Scalebx", QStringLiteral(" Show Scale"), QRect(8, 59, 97, 17));
+    Scalebx->setChecked(true);
+    Scalebx->setToolTip(QStringLiteral("Each grid is 0.1 mm"));
+    connect(Scalebx, &QCheckBox::toggled, this, [this] { runHandler([this] { ScalebxClick(); }); });
+    Resetb = button(GroupBox3, "Resetb", QStringLiteral("&Clean Up"), QRect(16, 104, 89, 33));
+
+    GroupBox1 = groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"),
+                         QRect(170, 20, 121, 141));
+    onoff = button(GroupBox1, "onoff", QStringLiteral("&On"), QRect(16, 24, 89, 33));
+    voltsb = named(new QScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
+    voltsb->setGeometry(16, 64, 89, 17);
+    voltsb->setRange(0, 5000);
+    voltsb->setSingleStep(1);
+    voltsb->setPageStep(20);
+    voltsb->setValue(0);
+    voltsb->setFocusPolicy(Qt::StrongFocus);
+    voltsb->setEnabled(false);
+    voltlb = label(GroupBox1, "voltlb", QStringLiteral("0 V"), QRect(50, 88, 20, 16));
+    voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
+    voltlb->adjustSize();
+    setTextColor(voltlb, Silver);
+    flipcb = checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17));
+
+    GroupBox2 = groupBox(GroupBox4, "GroupBox2", QStringLiteral("Timer"), QRect(312, 20, 121, 141));
+    startbt = button(GroupBox2, "startbt", QStringLiteral("&Start"), QRect(16, 24, 89, 33));
+    timerlb = label(GroupBox2, "timerlb", QStringLiteral("0.0 s"), QRect(40, 66, 49, 16));
+    resetbt = button(GroupBox2, "resetbt", QStringLiteral("&Reset"), QRect(16, 104, 89, 33));
+
+    threadcb = checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"),
+                        QRect(32, 101, 109, 17));
+    freezebt = button(GroupBox4, "freezebt", QStringLiteral("&Freeze Screen"),
+                      QRect(616, 16, 137, 49));
+    Label2 = label(GroupBox4, "Label2", QStringLiteral("Z O O M    B O X"), QRect(440, 24, 17, 137));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    zim = new ImageView(QStringLiteral("zim"), GroupBox4);
+    zim->setGeometry(458, 13, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
+    zim->setPicture(&m_renderer.zoomPicture());
+
+    SpeedButton1 = named(new QToolButton(GroupBox4), "SpeedButton1");
+    SpeedButton1->setGeometry(704, 104, 57, 57);
+    SpeedButton1->setIcon(QIcon(transparentArrow()));
+    SpeedButton1->setIconSize(QSize(45, 54));
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+}
+
+void Tmilikanfrm::buildHiddenControls()
+{
+    // Inputs and output of the charge estimate; never shown, never focused.
+    timebx = named(new QLineEdit(QStringLiteral("10"), Panel1), "timebx");
+    distxt = named(new QLineEdit(QStringLiteral("0.0001"), Panel1), "distxt");
+    Label1 = label(Panel1, "Label1", QStringLiteral("Time"), QRect());
+    Label6 = label(Panel1, "Label6", QStringLiteral("distance"), QRect());
+    for (QWidget *hidden : { static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
+                             static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6) }) {
+        hidden->setFocusPolicy(Qt::NoFocus);
+        hidden->hide();
+    }
+}
+
+void Tmilikanfrm::buildMenus()
+{
+    Edit1 = named(menuBar()->addMenu(QStringLiteral("&File")), "Edit1");
+    Copy2 = menuItem(Edit1, "Copy2", QStringLiteral("&Copy"));
+    Copy2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    Print2 = menuItem(Edit1, "Print2", QStringLiteral("&Print"));
+    Print2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Print2->setEnabled(false);
+    named(Edit1->addSeparator(), "N2");
+    Exit1 = menuItem(Edit1, "Exit1", QStringLiteral("E&xit"));
+
+    Options1 = named(menuBar()->addMenu(QStringLiteral("&Options")), "Options1");
+    Variable1 = menuItem(Options1, "Variable1", QStringLiteral("&Variable"));
+    SameMass1 = menuItem(Options1, "SameMass1", QStringLiteral("Same &Radius (4e-7 m)"));
+    SameCharge1 = menuItem(Options1, "SameCharge1", QStringLiteral("Same +ve &Charge"));
+    Samecharge2 = menuItem(Options1, "Samecharge2", QStringLiteral("Same -&ve Charge"));
+    for (QAction *mode : { Variable1, SameMass1, SameCharge1, Samecharge2 })
+        mode->setCheckable(true);
+    Variable1->setChecked(true);
+    named(Options1->addSeparator(), "N1");
+    Showconstants1 = menuItem(Options1, "Showconstants1", QStringLiteral("Show constants"));
+
+    Help1 = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help1");
+    about1 = menuItem(Help1, "about1", QStringLiteral("About"));
+
+    // The pop-up shows the same shortcuts; the File menu's items are the ones that answer them.
+    PopupMenu1 = named(new QMenu(this), "PopupMenu1");
+    Copy1 = menuItem(PopupMenu1, "Copy1", QStringLiteral("&Copy"));
+    Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    Copy1->setShortcutContext(Qt::WidgetShortcut);
+    Print1 = menuItem(PopupMenu1, "Print1", QStringLiteral("&Print"));
+    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Print1->setShortcutContext(Qt::WidgetShortcut);
+    Print1->setEnabled(false);
+    connect(capacitor, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { PopupMenu1->popup(capacitor->mapToGlobal(at)); });
+}
+
+void Tmilikanfrm::buildTabOrder()
+{
+    // Group by group, as the panel reads: Oil, Voltage, Timer, then the thread and freeze.
+    const QWidget *order[] = { Scalebx, Addbt, Resetb, onoff, voltsb, flipcb,
+                               resetbt, startbt, threadcb, freezebt };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+    Scalebx->setFocus();
+}
+
+ViewSettings Tmilikanfrm::viewSettings() const
+{
+    return { Scalebx->isChecked(), threadcb->isChecked(), zsh->x(), zsh->y() };
+}
+
+QSize Tmilikanfrm::outerSize() const
+{
+    return frameGeometry().size();
+}
+
+// ---- Creation, size and position -------------------------------------------------------------
+
+void Tmilikanfrm::FormCreate()
+{
+    const QSize frame = outerSize() - size();
+    setFixedSize(width(), WindowOuterSize.height() - frame.height());
+    FormResize();
+    setFixedSize(WindowOuterSize.width() - frame.width(), height());
+    FormResize();
+    m_appliedFrame = frame;
+
+    if (!m_random)
+        m_random = std::make_unique<SeededRandom>(clockSeed());
+    initialiseApparatus(m_state);
+    capbtClick();
+}
+
+void Tmilikanfrm::FormResize()
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(centredWindowPosition(screen->geometry().size(), outerSize()));
+    if (layout())
+        layout()->activate();
+    Panel1->move(
+        centredPanelPosition(outerSize().width(), centralWidget()->height(), Panel1->size()));
+}
+
+void Tmilikanfrm::applyOuterSize()
+{
+    // A window manager's frame becomes known only once the window is on screen; the outer size
+    // is then made 800 x 600 again, which re-centres the window.
+    const QSize frame = outerSize() - size();
+    if (frame == m_appliedFrame || frame.width() < 0 || frame.height() < 0)
+        return;
+    m_appliedFrame = frame;
+    setFixedSize(WindowOuterSize - frame);
+}
+
+void Tmilikanfrm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    runHandler([this] { FormResize(); });
+}
+
+void Tmilikanfrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (isVisible())
+        applyOuterSize();
+}
+
+void Tmilikanfrm::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
+
+// ---- The redraw and the step -----------------------------------------------------------------
+
+void Tmilikanfrm::capbtClick()
+{
+    m_renderer.redraw(m_state, viewSettings());
+    capacitor->update();
+    zim->update();
+}
+
+void Tmilikanfrm::Timer1Timer()
+{
+    oilbtClick();
+}
+
+void Tmilikanfrm::oilbtClick()
+{
+    capbtClick();
+}
+
+void Tmilikanfrm::ScalebxClick()
+{
+    capbtClick();
+}
+
+} // namespace korvane

@@ -1,0 +1,120 @@
+// The main window: the apparatus view across the top, the control panel below, both menus and
+// the 100 ms step timer. It owns the one apparatus state; its controls mirror that state, and
+// its handlers call the model and the redraw, then bring the controls up to date.
+#pragma once
+
+#include "apparatus_renderer.h"
+#include "apparatus_state.h"
+#include "random_source.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+
+namespace korvane {
+
+class BevelPanel;
+class ImageView;
+class ZoomBox;
+
+class Tmilikanfrm : public QMainWindow {
+    Q_OBJECT
+public:
+    /// The random source defaults to one seeded from the clock.
+    explicit Tmilikanfrm(std::unique_ptr<RandomSource> random = nullptr);
+    ~Tmilikanfrm() override;
+
+    const ApparatusState &state() const { return m_state; }
+    const ApparatusRenderer &renderer() const { return m_renderer; }
+    ViewSettings viewSettings() const;
+
+    /// The window's size including the frame the window manager puts around it.
+    QSize outerSize() const;
+
+    // Handlers and the plain operations they share.
+    void FormCreate();
+    void FormResize();
+    void capbtClick();
+    void Timer1Timer();
+    void oilbtClick();
+    void ScalebxClick();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildControlPanel(BevelPanel *panel2);
+    void buildHiddenControls();
+    void buildMenus();
+    void buildTabOrder();
+    void applyOuterSize();
+
+    ApparatusState m_state;
+    ApparatusRenderer m_renderer;
+    std::unique_ptr<RandomSource> m_random;
+    QSize m_appliedFrame { -1, -1 };
+
+    // The controls, named as the layout names them.
+    BevelPanel *Panel1 = nullptr;
+    BevelPanel *Panel3 = nullptr;
+    BevelPanel *Panel2 = nullptr;
+    ImageView *capacitor = nullptr;
+    ZoomBox *zsh = nullptr;
+    QLabel *zlb = nullptr;
+    QGroupBox *GroupBox4 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QPushButton *Addbt = nullptr;
+    QCheckBox *Scalebx = nullptr;
+    QPushButton *Resetb = nullptr;
+    QPushButton *onoff = nullptr;
+    QScrollBar *voltsb = nullptr;
+    QLabel *voltlb = nullptr;
+    QCheckBox *flipcb = nullptr;
+    QPushButton *startbt = nullptr;
+    QLabel *timerlb = nullptr;
+    QPushButton *resetbt = nullptr;
+    QCheckBox *threadcb = nullptr;
+    QPushButton *freezebt = nullptr;
+    QLabel *Label2 = nullptr;
+    ImageView *zim = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QLineEdit *timebx = nullptr;
+    QLineEdit *distxt = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    QMenu *Edit1 = nullptr;
+    QAction *Copy2 = nullptr;
+    QAction *Print2 = nullptr;
+    QAction *Exit1 = nullptr;
+    QMenu *Options1 = nullptr;
+    QAction *Variable1 = nullptr;
+    QAction *SameMass1 = nullptr;
+    QAction *SameCharge1 = nullptr;
+    QAction *Samecharge2 = nullptr;
+    QAction *Showconstants1 = nullptr;
+    QMenu *Help1 = nullptr;
+    QAction *about1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Print1 = nullptr;
+};
+
+} // namespace korvane

@@ -1,0 +1,89 @@
+// The simulated apparatus at one moment: capacitor geometry, physical constants, the drop table,
+// the supply and the stopwatch. Plain data, read and written by the operations of this folder
+// and by the main window's handlers. Standard C++ only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace korvane {
+
+/// Number of slots in the drop table.
+constexpr int TableCapacity = 100;
+
+/// One oil drop. Positions are whole pixels of the apparatus picture, y growing downward.
+struct Drop {
+    int32_t X = 0; ///< left edge of the drop's bounding box [px]; fixed at injection
+    int32_t Y = 0; ///< top edge of the bounding box [px]; ExactY truncated toward zero
+    int32_t Charge = 0; ///< signed number of elementary charges, -15..10
+    int32_t Radius = 0; ///< radius in units of 1e-7 m: 4, 6, 8 or 10
+    int32_t Gone = 0; ///< 0 while floating, 1 once it has touched a plate
+};
+
+/// The drop table numbers its slots 1 to 100, as the teachers' material does; slot n is held at
+/// array index n - 1. Use slot() and exactY() to address a slot by its number.
+using DropArray = std::array<Drop, TableCapacity>;
+using ExactYArray = std::array<double, TableCapacity>;
+
+struct ApparatusState {
+    // Geometry and constants, set once at creation and never changed.
+    int32_t PlateTop = 0; ///< y of the upper plate [px]
+    int32_t PlateGap = 0; ///< pixels from the upper to the lower plate
+    double PlateSeparation = 0.0; ///< physical distance between the plates [m]
+    double AirDensity = 0.0; ///< [kg/m^3]
+    double OilDensity = 0.0; ///< [kg/m^3]
+    double AirViscosity = 0.0; ///< [N s/m^2]
+
+    // The drops: slots 1..DropCount are in use, the rest hold stale values nothing reads.
+    DropArray DropTable {};
+    ExactYArray ExactY {}; ///< exact vertical position [px] of the drop in the same slot
+    int32_t DropCount = 0;
+
+    // The supply.
+    int32_t Polarity = 0; ///< +1: upper plate positive, -1: lower plate positive
+    int32_t VoltageOn = 0; ///< 1 while the supply is switched on, else 0
+    int32_t VoltageSetting = 0; ///< slider position, hundredths of a volt, 0..5000
+
+    // The stopwatch.
+    bool StopwatchRunning = false;
+    int32_t StopwatchTenths = 0; ///< count in tenths of a second of simulated time
+
+    // The view's pointer state.
+    int32_t ThreadX = 0; ///< x of the vertical reference thread [px]
+    bool ZoomDragging = false;
+
+    /// Whether "Add Oil" may be clicked; the button mirrors this.
+    bool AddOilEnabled = true;
+
+    Drop &slot(int number) { return DropTable[static_cast<std::size_t>(number - 1)]; }
+    const Drop &slot(int number) const { return DropTable[static_cast<std::size_t>(number - 1)]; }
+    double &exactY(int number) { return ExactY[static_cast<std::size_t>(number - 1)]; }
+    double exactY(int number) const { return ExactY[static_cast<std::size_t>(number - 1)]; }
+};
+
+/// Physical constants and fixed sizes, with their units.
+namespace constants {
+constexpr int32_t PlateTop = 15; ///< [px]
+constexpr int32_t PlateGap = 301; ///< [px]; the physics uses PlateGap - 1 = 300 px per mm
+constexpr double PlateSeparation = 0.001; ///< [m]
+constexpr double AirDensity = 1.25; ///< [kg/m^3]
+constexpr double OilDensity = 857.0; ///< [kg/m^3]
+constexpr double AirViscosity = 1.8e-5; ///< [N s/m^2]
+
+constexpr long double Gravity = 9.8L; ///< [m/s^2]
+constexpr long double TwiceGravity = 19.6L; ///< 2 g [m/s^2], as the radius formula writes it
+constexpr long double ElementaryCharge = 1.602e-19L; ///< [C]
+constexpr long double RadiusUnit = 1e-7L; ///< [m] per unit of Drop::Radius
+constexpr long double SphereVolumeFactor = 4.18879020478639098L; ///< 4/3 pi
+constexpr long double StokesDragFactor = 18.8495559215387594L; ///< 6 pi
+constexpr int StepsPerSecond = 10; ///< one step stands for 0.1 s
+
+constexpr int PictureWidth = 765; ///< apparatus picture [px]
+constexpr int PictureHeight = 336; ///< apparatus picture [px]
+} // namespace constants
+
+/// The model's part of the main window's creation: geometry, constants, an empty table, the
+/// supply at +1 and the stopwatch stopped. Fields that start at zero are left as they are.
+void initialiseApparatus(ApparatusState &state);
+
+} // namespace korvane

@@ -1,0 +1,14 @@
+// The fonts the layout names, mapped onto this platform: "System" and "MS Sans Serif" become the
+// platform's sans-serif, "Arial" is looked up by name (fontconfig resolves it to a metric-
+// compatible face). Heights are character heights in pixels.
+#pragma once
+
+#include <QFont>
+
+namespace korvane {
+
+enum class LegacyFace { System, MsSansSerif, Arial };
+
+QFont legacyFont(LegacyFace face, int pixelHeight, bool bold = false);
+
+} // namespace korvane

@@ -1,0 +1,38 @@
+#include "zoom_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace korvane {
+
+ZoomBox::ZoomBox(const QString &name, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    // Movements are reported without a button held, too: the first one hides the instruction.
+    setMouseTracking(true);
+}
+
+void ZoomBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ZoomBox::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->button(), event->position().toPoint());
+}
+
+void ZoomBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit moved(event->position().toPoint());
+}
+
+void ZoomBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit released(event->button(), event->position().toPoint());
+}
+
+} // namespace korvane
