@@ -10,8 +10,17 @@ QImage arrowPicture()
 {
     QImage image(45, 54, QImage::Format_RGB32);
     image.fill(Qt::white);
-    const QPolygon arrow({ { 3, 14 }, { 17, 2 }, { 17, 9 }, { 33, 9 }, { 38, 14 }, { 38, 50 },
-                           { 33, 45 }, { 28, 50 }, { 28, 19 }, { 17, 19 }, { 17, 26 } });
+    const QPolygon arrow({{3, 14},
+                          {17, 2},
+                          {17, 9},
+                          {33, 9},
+                          {38, 14},
+                          {38, 50},
+                          {33, 45},
+                          {28, 50},
+                          {28, 19},
+                          {17, 19},
+                          {17, 26}});
     QPainter painter(&image);
     painter.setPen(QColor(220, 43, 25));
     painter.setBrush(QColor(232, 123, 20));

@@ -10,14 +10,14 @@ namespace korvane {
 /// The window's top-left corner that centres its outer frame on the screen.
 inline QPoint centredWindowPosition(QSize screen, QSize windowOuter)
 {
-    return { (screen.width() - windowOuter.width()) / 2,
-             (screen.height() - windowOuter.height()) / 2 };
+    return {(screen.width() - windowOuter.width()) / 2,
+            (screen.height() - windowOuter.height()) / 2};
 }
 
 /// The backing panel's position: across by the window's outer width, down by its client height.
 inline QPoint centredPanelPosition(int windowOuterWidth, int clientHeight, QSize panel)
 {
-    return { (windowOuterWidth - panel.width()) / 2, (clientHeight - panel.height()) / 2 };
+    return {(windowOuterWidth - panel.width()) / 2, (clientHeight - panel.height()) / 2};
 }
 
 } // namespace korvane

@@ -20,7 +20,7 @@ void needDisplay()
 
 bool environmentNamesDisplay()
 {
-    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" }) {
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         const char *value = std::getenv(name);
         if (value && *value)
             return true;

@@ -3,19 +3,23 @@
 #include "arrow_picture.h"
 #include "bevel_panel.h"
 #include "centring.h"
+#include "control_panel.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "legacy_fonts.h"
+#include "mnemonics.h"
 #include "zoom_box.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,6 +27,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace korvane {
 
@@ -36,8 +41,7 @@ const QColor Silver(192, 192, 192);
 constexpr QSize WindowOuterSize(800, 600);
 constexpr int StepMilliseconds = 100;
 
-template<class Widget>
-Widget *named(Widget *widget, const char *name)
+template<class Widget> Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -83,16 +87,27 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
     return named(menu->addAction(caption), name);
 }
 
+std::string userDecimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
 } // namespace
 
-Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random)
-    : m_random(std::move(random))
+template<class Sender, class Signal>
+void Tmilikanfrm::onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*handler)())
+{
+    connect(sender, signal, this,
+            [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+}
+
+Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::move(random))
 {
     setObjectName(QStringLiteral("Tmilikanfrm"));
     setWindowTitle(QStringLiteral("Korvane"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(legacyFont(LegacyFace::System, 13));
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
@@ -105,7 +120,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random)
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(StepMilliseconds);
     Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, [this] { runHandler([this] { Timer1Timer(); }); });
+    onEvent(Timer1, &QTimer::timeout, &Tmilikanfrm::Timer1Timer);
     Timer1->start();
 
     runHandler([this] { FormCreate(); });
@@ -118,15 +133,14 @@ void Tmilikanfrm::buildLayout()
     auto *client = named(new QWidget(this), "client");
     setCentralWidget(client);
 
-    Panel1 = new BevelPanel(QStringLiteral("Panel1"),
-                            { Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1, 2,
-                              true },
-                            client);
+    Panel1 = new BevelPanel(
+        QStringLiteral("Panel1"),
+        {Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1, 2, true}, client);
     Panel1->setGeometry(0, 0, 801, 553);
 
-    Panel3 = new BevelPanel(QStringLiteral("Panel3"),
-                            { Navy, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 5, 4 },
-                            Panel1);
+    Panel3 =
+        new BevelPanel(QStringLiteral("Panel3"),
+                       {Navy, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 5, 4}, Panel1);
     Panel1->place(Panel3, 2, 2, 793, 364);
 
     capacitor = new ImageView(QStringLiteral("capacitor"), Panel3);
@@ -138,13 +152,20 @@ void Tmilikanfrm::buildLayout()
     zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
     zsh->setGeometry(40, 32, ZoomBox::Side, ZoomBox::Side);
     zsh->setToolTip(QStringLiteral("Zoom Box: click and drag to move"));
+    onEvent(zsh, &ZoomBox::pressed, &Tmilikanfrm::zshMouseDown);
+    connect(zsh, &ZoomBox::moved, this,
+            [this](QPoint at) { runHandler([this, at] { zshMouseMove(at); }); });
+    onEvent(zsh, &ZoomBox::released, &Tmilikanfrm::zshMouseUp);
+    connect(capacitor, &ImageView::pressed, this, [this](Qt::MouseButton, QPoint at) {
+        runHandler([this, at] { capacitorMouseDown(at); });
+    });
 
     zlb = label(Panel3, "zlb", QStringLiteral("Zoom box:Click and Drag to move"),
                 QRect(72, 32, 219, 16));
     zlb->setFont(legacyFont(LegacyFace::System, 8));
     zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Panel2 = new BevelPanel(QStringLiteral("Panel2"), { Khaki }, Panel1);
+    Panel2 = new BevelPanel(QStringLiteral("Panel2"), {Khaki}, Panel1);
     Panel1->place(Panel2, 5, 369, 785, 177);
     buildControlPanel(Panel2);
     buildHiddenControls();
@@ -155,11 +176,11 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
 {
     // Group boxes as the classic desktop draws them: an etched frame with the caption set into
     // its top line.
-    panel2->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 2px groove rgb(200, 190, 170); margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 1px;"
-        " background-color: rgb(169, 150, 109); }"
-        "QCheckBox { spacing: 2px; }"));
+    panel2->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 2px groove rgb(200, 190, 170); margin-top: 7px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 1px;"
+                       " background-color: rgb(169, 150, 109); }"
+                       "QCheckBox { spacing: 2px; }"));
     GroupBox4 = groupBox(panel2, "GroupBox4", QStringLiteral("Controls"), QRect(8, 2, 769, 169));
 
     GroupBox3 = groupBox(GroupBox4, "GroupBox3", QStringLiteral("Oil"), QRect(24, 20, 124, 141));
@@ -167,12 +188,13 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     Scalebx = checkBox(GroupBox3, "Scalebx", QStringLiteral(" Show Scale"), QRect(8, 59, 97, 17));
     Scalebx->setChecked(true);
     Scalebx->setToolTip(QStringLiteral("Each grid is 0.1 mm"));
-    connect(Scalebx, &QCheckBox::toggled, this, [this] { runHandler([this] { ScalebxClick(); }); });
+    onEvent(Scalebx, &QCheckBox::toggled, &Tmilikanfrm::ScalebxClick);
     Resetb = button(GroupBox3, "Resetb", QStringLiteral("&Clean Up"), QRect(16, 104, 89, 33));
 
-    GroupBox1 = groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"),
-                         QRect(170, 20, 121, 141));
+    GroupBox1 =
+        groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"), QRect(170, 20, 121, 141));
     onoff = button(GroupBox1, "onoff", QStringLiteral("&On"), QRect(16, 24, 89, 33));
+    onEvent(onoff, &QPushButton::clicked, &Tmilikanfrm::onoffClick);
     voltsb = named(new QScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
     voltsb->setGeometry(16, 64, 89, 17);
     voltsb->setRange(0, 5000);
@@ -181,22 +203,29 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     voltsb->setValue(0);
     voltsb->setFocusPolicy(Qt::StrongFocus);
     voltsb->setEnabled(false);
+    onEvent(voltsb, &QScrollBar::valueChanged, &Tmilikanfrm::voltsbChange);
     voltlb = label(GroupBox1, "voltlb", QStringLiteral("0 V"), QRect(50, 88, 20, 16));
     voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
     voltlb->adjustSize();
     setTextColor(voltlb, Silver);
-    flipcb = checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17));
+    flipcb =
+        checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17));
+    onEvent(flipcb, &QCheckBox::toggled, &Tmilikanfrm::flipcbClick);
 
     GroupBox2 = groupBox(GroupBox4, "GroupBox2", QStringLiteral("Timer"), QRect(312, 20, 121, 141));
     startbt = button(GroupBox2, "startbt", QStringLiteral("&Start"), QRect(16, 24, 89, 33));
+    onEvent(startbt, &QPushButton::clicked, &Tmilikanfrm::startbtClick);
     timerlb = label(GroupBox2, "timerlb", QStringLiteral("0.0 s"), QRect(40, 66, 49, 16));
     resetbt = button(GroupBox2, "resetbt", QStringLiteral("&Reset"), QRect(16, 104, 89, 33));
+    onEvent(resetbt, &QPushButton::clicked, &Tmilikanfrm::resetbtClick);
 
-    threadcb = checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"),
-                        QRect(32, 101, 109, 17));
-    freezebt = button(GroupBox4, "freezebt", QStringLiteral("&Freeze Screen"),
-                      QRect(616, 16, 137, 49));
-    Label2 = label(GroupBox4, "Label2", QStringLiteral("Z O O M    B O X"), QRect(440, 24, 17, 137));
+    threadcb =
+        checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"), QRect(32, 101, 109, 17));
+    freezebt =
+        button(GroupBox4, "freezebt", QStringLiteral("&Freeze Screen"), QRect(616, 16, 137, 49));
+    onEvent(freezebt, &QPushButton::clicked, &Tmilikanfrm::freezebtClick);
+    Label2 =
+        label(GroupBox4, "Label2", QStringLiteral("Z O O M    B O X"), QRect(440, 24, 17, 137));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -209,6 +238,7 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     SpeedButton1->setIcon(QIcon(transparentArrow()));
     SpeedButton1->setIconSize(QSize(45, 54));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    onEvent(SpeedButton1, &QToolButton::clicked, &Tmilikanfrm::SpeedButton1Click);
 }
 
 void Tmilikanfrm::buildHiddenControls()
@@ -218,8 +248,8 @@ void Tmilikanfrm::buildHiddenControls()
     distxt = named(new QLineEdit(QStringLiteral("0.0001"), Panel1), "distxt");
     Label1 = label(Panel1, "Label1", QStringLiteral("Time"), QRect());
     Label6 = label(Panel1, "Label6", QStringLiteral("distance"), QRect());
-    for (QWidget *hidden : { static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
-                             static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6) }) {
+    for (QWidget *hidden : {static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
+                            static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6)}) {
         hidden->setFocusPolicy(Qt::NoFocus);
         hidden->hide();
     }
@@ -235,13 +265,15 @@ void Tmilikanfrm::buildMenus()
     Print2->setEnabled(false);
     named(Edit1->addSeparator(), "N2");
     Exit1 = menuItem(Edit1, "Exit1", QStringLiteral("E&xit"));
+    onEvent(Copy2, &QAction::triggered, &Tmilikanfrm::Copy1Click);
+    onEvent(Exit1, &QAction::triggered, &Tmilikanfrm::Exit1Click);
 
     Options1 = named(menuBar()->addMenu(QStringLiteral("&Options")), "Options1");
     Variable1 = menuItem(Options1, "Variable1", QStringLiteral("&Variable"));
     SameMass1 = menuItem(Options1, "SameMass1", QStringLiteral("Same &Radius (4e-7 m)"));
     SameCharge1 = menuItem(Options1, "SameCharge1", QStringLiteral("Same +ve &Charge"));
     Samecharge2 = menuItem(Options1, "Samecharge2", QStringLiteral("Same -&ve Charge"));
-    for (QAction *mode : { Variable1, SameMass1, SameCharge1, Samecharge2 })
+    for (QAction *mode : {Variable1, SameMass1, SameCharge1, Samecharge2})
         mode->setCheckable(true);
     Variable1->setChecked(true);
     named(Options1->addSeparator(), "N1");
@@ -259,6 +291,7 @@ void Tmilikanfrm::buildMenus()
     Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Print1->setShortcutContext(Qt::WidgetShortcut);
     Print1->setEnabled(false);
+    onEvent(Copy1, &QAction::triggered, &Tmilikanfrm::Copy1Click);
     connect(capacitor, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { PopupMenu1->popup(capacitor->mapToGlobal(at)); });
 }
@@ -266,16 +299,17 @@ void Tmilikanfrm::buildMenus()
 void Tmilikanfrm::buildTabOrder()
 {
     // Group by group, as the panel reads: Oil, Voltage, Timer, then the thread and freeze.
-    const QWidget *order[] = { Scalebx, Addbt, Resetb, onoff, voltsb, flipcb,
-                               resetbt, startbt, threadcb, freezebt };
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+    const QList<QWidget *> controls = {Scalebx, Addbt,   Resetb,  onoff,    voltsb,
+                                       flipcb,  resetbt, startbt, threadcb, freezebt};
+    for (int i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls.at(i - 1), controls.at(i));
     Scalebx->setFocus();
+    new MnemonicRouter(this, controls);
 }
 
 ViewSettings Tmilikanfrm::viewSettings() const
 {
-    return { Scalebx->isChecked(), threadcb->isChecked(), zsh->x(), zsh->y() };
+    return {Scalebx->isChecked(), threadcb->isChecked(), zsh->x(), zsh->y()};
 }
 
 QSize Tmilikanfrm::outerSize() const
@@ -347,6 +381,7 @@ void Tmilikanfrm::capbtClick()
     m_renderer.redraw(m_state, viewSettings());
     capacitor->update();
     zim->update();
+    emit pictureRedrawn();
 }
 
 void Tmilikanfrm::Timer1Timer()
@@ -361,6 +396,107 @@ void Tmilikanfrm::oilbtClick()
 
 void Tmilikanfrm::ScalebxClick()
 {
+    capbtClick();
+}
+
+// ---- The control panel ----------------------------------------------------------------------
+
+void Tmilikanfrm::syncControls()
+{
+    const bool supplyOn = m_state.VoltageOn != 0;
+    voltsb->setEnabled(supplyOn);
+    onoff->setText(supplyOn ? QStringLiteral("&Off") : QStringLiteral("&On"));
+    setTextColor(voltlb, supplyOn ? QColor(Qt::black) : Silver);
+    startbt->setText(m_state.StopwatchRunning ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
+    freezebt->setText(Timer1->isActive() ? QStringLiteral("&Freeze Screen")
+                                         : QStringLiteral("Un&Freeze Screen"));
+    Addbt->setEnabled(m_state.AddOilEnabled);
+}
+
+void Tmilikanfrm::onoffClick()
+{
+    toggleSupply(m_state);
+    syncControls();
+}
+
+void Tmilikanfrm::voltsbChange()
+{
+    m_state.VoltageSetting = voltsb->value();
+    voltlb->setText(
+        QString::fromStdString(voltageText(m_state.VoltageSetting, userDecimalSeparator())));
+    voltlb->adjustSize();
+}
+
+void Tmilikanfrm::flipcbClick()
+{
+    flipPolarity(m_state);
+}
+
+void Tmilikanfrm::startbtClick()
+{
+    toggleStopwatch(m_state);
+    syncControls();
+}
+
+void Tmilikanfrm::resetbtClick()
+{
+    resetStopwatch(m_state);
+    timerlb->setText(QStringLiteral("0.0 s"));
+}
+
+void Tmilikanfrm::freezebtClick()
+{
+    if (Timer1->isActive())
+        Timer1->stop();
+    else
+        Timer1->start();
+    syncControls();
+}
+
+void Tmilikanfrm::Copy1Click()
+{
+    QGuiApplication::clipboard()->setImage(m_renderer.apparatusPicture());
+}
+
+void Tmilikanfrm::SpeedButton1Click()
+{
+    close();
+}
+
+void Tmilikanfrm::Exit1Click()
+{
+    close();
+}
+
+// ---- The zoom box and the thread -------------------------------------------------------------
+
+void Tmilikanfrm::zshMouseDown()
+{
+    m_state.ZoomDragging = true;
+    // The hint helps until the student has found the box; it does not come back.
+    zsh->setToolTip(QString());
+    QToolTip::hideText();
+}
+
+void Tmilikanfrm::zshMouseMove(QPoint position)
+{
+    zlb->hide();
+    if (!m_state.ZoomDragging)
+        return;
+    zsh->move(ZoomBox::dragged(zsh->pos(), position));
+    capbtClick();
+}
+
+void Tmilikanfrm::zshMouseUp()
+{
+    m_state.ZoomDragging = false;
+}
+
+void Tmilikanfrm::capacitorMouseDown(QPoint position)
+{
+    if (!threadcb->isChecked())
+        return;
+    m_state.ThreadX = position.x();
     capbtClick();
 }
 

@@ -49,6 +49,23 @@ public:
     void Timer1Timer();
     void oilbtClick();
     void ScalebxClick();
+    void zshMouseDown();
+    void zshMouseMove(QPoint position);
+    void zshMouseUp();
+    void capacitorMouseDown(QPoint position);
+    void onoffClick();
+    void voltsbChange();
+    void flipcbClick();
+    void startbtClick();
+    void resetbtClick();
+    void freezebtClick();
+    void Copy1Click();
+    void SpeedButton1Click();
+    void Exit1Click();
+
+signals:
+    /// Both pictures were drawn anew.
+    void pictureRedrawn();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -62,11 +79,14 @@ private:
     void buildMenus();
     void buildTabOrder();
     void applyOuterSize();
+    void syncControls();
+    template<class Sender, class Signal>
+    void onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*handler)());
 
     ApparatusState m_state;
     ApparatusRenderer m_renderer;
     std::unique_ptr<RandomSource> m_random;
-    QSize m_appliedFrame { -1, -1 };
+    QSize m_appliedFrame {-1, -1};
 
     // The controls, named as the layout names them.
     BevelPanel *Panel1 = nullptr;

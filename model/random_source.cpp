@@ -4,10 +4,7 @@
 
 namespace korvane {
 
-SeededRandom::SeededRandom(uint64_t seed)
-    : m_engine(seed)
-{
-}
+SeededRandom::SeededRandom(uint64_t seed) : m_engine(seed) { }
 
 int32_t SeededRandom::R(int32_t n)
 {

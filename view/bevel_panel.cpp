@@ -36,8 +36,7 @@ void bevel(QPainter &painter, QRect &rect, BevelPanel::Bevel kind, int width)
 } // namespace
 
 BevelPanel::BevelPanel(const QString &name, const Look &look, QWidget *parent)
-    : QWidget(parent)
-    , m_look(look)
+    : QWidget(parent), m_look(look)
 {
     setObjectName(name);
 }

@@ -9,8 +9,8 @@ namespace {
 
 void showMessageBox(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
-                    withPeriod(message), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), withPeriod(message),
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

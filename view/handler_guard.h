@@ -23,8 +23,7 @@ using ErrorReporter = std::function<void(const QString &message)>;
 ErrorReporter setErrorReporter(ErrorReporter reporter);
 
 /// Runs one handler; an error it raises ends it and is reported.
-template<class Handler>
-void runHandler(Handler &&handler) noexcept
+template<class Handler> void runHandler(Handler &&handler) noexcept
 {
     try {
         handler();

@@ -5,8 +5,7 @@
 
 namespace korvane {
 
-ImageView::ImageView(const QString &name, QWidget *parent)
-    : QWidget(parent)
+ImageView::ImageView(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);

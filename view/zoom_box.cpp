@@ -5,12 +5,28 @@
 
 namespace korvane {
 
-ZoomBox::ZoomBox(const QString &name, QWidget *parent)
-    : QWidget(parent)
+ZoomBox::ZoomBox(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
     // Movements are reported without a button held, too: the first one hides the instruction.
     setMouseTracking(true);
+}
+
+QPoint ZoomBox::dragged(QPoint topLeft, QPoint pointer)
+{
+    constexpr int Half = Side / 2;
+    constexpr int MinTop = 20, MinLeft = 20, MaxTop = 320, MaxLeft = 745;
+    int top = topLeft.y() + pointer.y() - Half;
+    int left = topLeft.x() + pointer.x() - Half;
+    if (top < MinTop)
+        top = MinTop;
+    if (left < MinLeft)
+        left = MinLeft;
+    if (top > MaxTop)
+        top = MaxTop;
+    if (left > MaxLeft)
+        left = MaxLeft;
+    return {left, top};
 }
 
 void ZoomBox::paintEvent(QPaintEvent *)

@@ -14,6 +14,10 @@ public:
 
     static constexpr int Side = 25;
 
+    /// Where a drag puts the box: its centre moves to the pointer (given relative to the box),
+    /// and the box stays wholly over the apparatus picture.
+    static QPoint dragged(QPoint topLeft, QPoint pointer);
+
 signals:
     void pressed(Qt::MouseButton button, QPoint position);
     void moved(QPoint position);
