@@ -3,11 +3,13 @@
 #include "arrow_picture.h"
 #include "bevel_panel.h"
 #include "centring.h"
+#include "classic_look.h"
 #include "control_panel.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "legacy_fonts.h"
 #include "mnemonics.h"
+#include "step.h"
 #include "zoom_box.h"
 
 #include <QAction>
@@ -54,16 +56,18 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
     return result;
 }
 
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                    QStyle *style)
 {
     auto *result = named(new QCheckBox(caption, parent), name);
     result->setGeometry(geometry);
+    result->setStyle(style);
     return result;
 }
 
 QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    auto *result = named(new QGroupBox(caption, parent), name);
+    auto *result = named(new ClassicGroupBox(caption, parent), name);
     result->setGeometry(geometry);
     return result;
 }
@@ -174,22 +178,20 @@ void Tmilikanfrm::buildLayout()
 
 void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
 {
-    // Group boxes as the classic desktop draws them: an etched frame with the caption set into
-    // its top line.
-    panel2->setStyleSheet(
-        QStringLiteral("QGroupBox { border: 2px groove rgb(200, 190, 170); margin-top: 7px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 1px;"
-                       " background-color: rgb(169, 150, 109); }"
-                       "QCheckBox { spacing: 2px; }"));
+    m_checkBoxStyle = new ClassicCheckBoxStyle(QStringLiteral("Fusion"));
+    m_checkBoxStyle->setParent(this);
     GroupBox4 = groupBox(panel2, "GroupBox4", QStringLiteral("Controls"), QRect(8, 2, 769, 169));
 
     GroupBox3 = groupBox(GroupBox4, "GroupBox3", QStringLiteral("Oil"), QRect(24, 20, 124, 141));
     Addbt = button(GroupBox3, "Addbt", QStringLiteral("&Add Oil"), QRect(16, 24, 89, 33));
-    Scalebx = checkBox(GroupBox3, "Scalebx", QStringLiteral(" Show Scale"), QRect(8, 59, 97, 17));
+    onEvent(Addbt, &QPushButton::clicked, &Tmilikanfrm::AddbtClick);
+    Scalebx = checkBox(GroupBox3, "Scalebx", QStringLiteral(" Show Scale"), QRect(8, 59, 97, 17),
+                       m_checkBoxStyle);
     Scalebx->setChecked(true);
     Scalebx->setToolTip(QStringLiteral("Each grid is 0.1 mm"));
     onEvent(Scalebx, &QCheckBox::toggled, &Tmilikanfrm::ScalebxClick);
     Resetb = button(GroupBox3, "Resetb", QStringLiteral("&Clean Up"), QRect(16, 104, 89, 33));
+    onEvent(Resetb, &QPushButton::clicked, &Tmilikanfrm::ResetbClick);
 
     GroupBox1 =
         groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"), QRect(170, 20, 121, 141));
@@ -208,8 +210,8 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
     voltlb->adjustSize();
     setTextColor(voltlb, Silver);
-    flipcb =
-        checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17));
+    flipcb = checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17),
+                      m_checkBoxStyle);
     onEvent(flipcb, &QCheckBox::toggled, &Tmilikanfrm::flipcbClick);
 
     GroupBox2 = groupBox(GroupBox4, "GroupBox2", QStringLiteral("Timer"), QRect(312, 20, 121, 141));
@@ -219,8 +221,8 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     resetbt = button(GroupBox2, "resetbt", QStringLiteral("&Reset"), QRect(16, 104, 89, 33));
     onEvent(resetbt, &QPushButton::clicked, &Tmilikanfrm::resetbtClick);
 
-    threadcb =
-        checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"), QRect(32, 101, 109, 17));
+    threadcb = checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"),
+                        QRect(32, 101, 109, 17), m_checkBoxStyle);
     freezebt =
         button(GroupBox4, "freezebt", QStringLiteral("&Freeze Screen"), QRect(616, 16, 137, 49));
     onEvent(freezebt, &QPushButton::clicked, &Tmilikanfrm::freezebtClick);
@@ -273,8 +275,11 @@ void Tmilikanfrm::buildMenus()
     SameMass1 = menuItem(Options1, "SameMass1", QStringLiteral("Same &Radius (4e-7 m)"));
     SameCharge1 = menuItem(Options1, "SameCharge1", QStringLiteral("Same +ve &Charge"));
     Samecharge2 = menuItem(Options1, "Samecharge2", QStringLiteral("Same -&ve Charge"));
-    for (QAction *mode : {Variable1, SameMass1, SameCharge1, Samecharge2})
+    for (QAction *mode : {Variable1, SameMass1, SameCharge1, Samecharge2}) {
         mode->setCheckable(true);
+        connect(mode, &QAction::triggered, this,
+                [this, mode] { runHandler([this, mode] { Variable1Click(mode); }); });
+    }
     Variable1->setChecked(true);
     named(Options1->addSeparator(), "N1");
     Showconstants1 = menuItem(Options1, "Showconstants1", QStringLiteral("Show constants"));
@@ -391,12 +396,49 @@ void Tmilikanfrm::Timer1Timer()
 
 void Tmilikanfrm::oilbtClick()
 {
+    if (step(m_state).stopwatchCounted)
+        timerlb->setText(QString::fromStdString(stopwatchText(m_state.StopwatchTenths)));
+    Addbt->setEnabled(m_state.AddOilEnabled);
     capbtClick();
 }
 
 void Tmilikanfrm::ScalebxClick()
 {
     capbtClick();
+}
+
+// ---- Oil drops -------------------------------------------------------------------------------
+
+DropMode Tmilikanfrm::checkedDropMode() const
+{
+    if (SameMass1->isChecked())
+        return DropMode::SameRadius;
+    if (SameCharge1->isChecked())
+        return DropMode::SamePositiveCharge;
+    if (Samecharge2->isChecked())
+        return DropMode::SameNegativeCharge;
+    return DropMode::Variable;
+}
+
+void Tmilikanfrm::AddbtClick()
+{
+    if (!addOil(m_state, checkedDropMode(), *m_random))
+        return;
+    Addbt->setEnabled(m_state.AddOilEnabled);
+    capbtClick();
+}
+
+void Tmilikanfrm::ResetbClick()
+{
+    cleanUp(m_state);
+    Addbt->setEnabled(m_state.AddOilEnabled);
+}
+
+void Tmilikanfrm::Variable1Click(QAction *clicked)
+{
+    for (QAction *mode : {Variable1, SameMass1, SameCharge1, Samecharge2})
+        mode->setChecked(false);
+    clicked->setChecked(true);
 }
 
 // ---- The control panel ----------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include "apparatus_renderer.h"
 #include "apparatus_state.h"
+#include "drops.h"
 #include "random_source.h"
 
 #include <QMainWindow>
@@ -19,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QStyle;
 class QTimer;
 class QToolButton;
 
@@ -49,6 +51,9 @@ public:
     void Timer1Timer();
     void oilbtClick();
     void ScalebxClick();
+    void AddbtClick();
+    void ResetbClick();
+    void Variable1Click(QAction *clicked);
     void zshMouseDown();
     void zshMouseMove(QPoint position);
     void zshMouseUp();
@@ -80,6 +85,7 @@ private:
     void buildTabOrder();
     void applyOuterSize();
     void syncControls();
+    DropMode checkedDropMode() const;
     template<class Sender, class Signal>
     void onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*handler)());
 
@@ -87,6 +93,7 @@ private:
     ApparatusRenderer m_renderer;
     std::unique_ptr<RandomSource> m_random;
     QSize m_appliedFrame {-1, -1};
+    QStyle *m_checkBoxStyle = nullptr;
 
     // The controls, named as the layout names them.
     BevelPanel *Panel1 = nullptr;
