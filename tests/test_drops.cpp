@@ -2,6 +2,7 @@
 // order the random draws are made, and when the button is enabled.
 #include "drops.h"
 #include "model_fixtures.h"
+#include "scripted_random.h"
 
 #include <QTest>
 
@@ -16,23 +17,6 @@ using namespace korvane::fixtures;
 Q_DECLARE_METATYPE(korvane::DropMode)
 
 namespace {
-
-/// Hands out the given values in turn, over and over, and records each draw's bound.
-class ScriptedRandom : public RandomSource {
-public:
-    explicit ScriptedRandom(QList<int> values) : m_values(std::move(values)) { }
-    int32_t R(int32_t n) override
-    {
-        bounds << n;
-        const int value = m_values[m_next++ % m_values.size()];
-        return value < n ? value : -1000; // a value out of range shows up in the drop's fields
-    }
-    QList<int> bounds;
-
-private:
-    QList<int> m_values;
-    qsizetype m_next = 0;
-};
 
 /// A table of 100 slots holding a recognisable stale drop each.
 ApparatusState staleTable(int dropCount)
