@@ -1,0 +1,191 @@
+// The real program under a virtual X server, driven as a student would: wait for the About box
+// to close itself, add oil, freeze, copy the picture into another program, quit from the menu.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr QRgb Black = 0xff000000;
+const QSize PictureSize(765, 336);
+
+// Control centres relative to the apparatus picture's top-left corner on the screen, from the
+// window's fixed layout.
+const QPoint AddOil(81, 415);
+const QPoint FreezeScreen(681, 395);
+// Parts of the picture covered on screen by controls of their own: the zoom box and its label.
+const QRect ZoomBox(26, 18, 25, 25);
+const QRect ZoomLabel(58, 18, 219, 16);
+
+QString run(const QString &program, const QStringList &arguments, int timeoutMs = 10000)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        return QString();
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+class TestRealProgram : public QObject {
+    Q_OBJECT
+
+    QProcess xvfb;
+    QProcess korvane;
+    QTemporaryDir scratch;
+    QPoint picture; // the apparatus picture's top-left corner on the screen
+
+    bool windowShown(const QString &title)
+    {
+        return !run(QStringLiteral("xdotool"),
+                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                     QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')})
+                    .isEmpty();
+    }
+
+    QImage screenshot()
+    {
+        const QString file = scratch.filePath(QStringLiteral("screen.png"));
+        run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+        return QImage(file).convertToFormat(QImage::Format_RGB32);
+    }
+
+    void click(QPoint relativeToPicture)
+    {
+        const QPoint at = picture + relativeToPicture;
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    }
+
+    void key(const QString &keys) { run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}); }
+
+    // The upper plate is two black rows at picture y 14 and 15 from picture x 20 on.
+    static QPoint findPicture(const QImage &screen)
+    {
+        for (int y = 0; y < screen.height(); ++y) {
+            for (int x = 0; x + 40 < screen.width(); ++x) {
+                bool plate = true;
+                for (int i = 0; i < 40 && plate; ++i)
+                    plate = screen.pixel(x + i, y) == Black && screen.pixel(x + i, y + 1) == Black;
+                if (plate)
+                    return QPoint(x - 20, y - 14);
+            }
+        }
+        return QPoint(-1, -1);
+    }
+
+    static int blackPixelsBetweenPlates(const QImage &screen, QPoint picture)
+    {
+        int count = 0;
+        for (int y = 20; y < 310; ++y) {
+            for (int x = 30; x < 740; ++x) {
+                if (screen.pixel(picture.x() + x, picture.y() + y) == Black)
+                    ++count;
+            }
+        }
+        return count;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(scratch.isValid());
+        int display = 150 + static_cast<int>(QCoreApplication::applicationPid() % 100);
+        while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
+            ++display;
+        xvfb.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QVERIFY(xvfb.waitForStarted());
+        qputenv("DISPLAY", QByteArray(":") + QByteArray::number(display));
+        QTRY_VERIFY_WITH_TIMEOUT(!run(QStringLiteral("xdpyinfo"), {}).isEmpty(), 10000);
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the real X11 platform
+        korvane.setProcessEnvironment(environment);
+        korvane.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        korvane.start(QStringLiteral(KORVANE_PROGRAM), {});
+        QVERIFY(korvane.waitForStarted());
+    }
+
+    void cleanupTestCase()
+    {
+        if (korvane.state() != QProcess::NotRunning) {
+            korvane.kill();
+            korvane.waitForFinished();
+        }
+        xvfb.terminate();
+        xvfb.waitForFinished();
+    }
+
+    void startsWithTheAboutBoxThatClosesItself()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(QStringLiteral("Korvane")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(QStringLiteral("Korvane About")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(QStringLiteral("Korvane About")), 7000);
+        picture = findPicture(screenshot());
+        QVERIFY(picture.x() >= 0);
+    }
+
+    void addOilPutsDropsBetweenThePlates()
+    {
+        QCOMPARE(blackPixelsBetweenPlates(screenshot(), picture), 0);
+        click(AddOil);
+        // Ten drops of at least five pixels each.
+        QTRY_VERIFY(blackPixelsBetweenPlates(screenshot(), picture) >= 50);
+    }
+
+    void copyGivesAnotherProgramThePictureShown()
+    {
+        click(FreezeScreen);
+        QTest::qWait(300); // the last tick before the freeze has been drawn
+        key(QStringLiteral("ctrl+c"));
+        QTest::qWait(300);
+        const QString targets = run(QStringLiteral("xclip"),
+                                    {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                     QStringLiteral("-t"), QStringLiteral("TARGETS"),
+                                     QStringLiteral("-o")});
+        QVERIFY2(targets.contains(QStringLiteral("image/png")), qPrintable(targets));
+
+        QProcess xclip;
+        xclip.start(QStringLiteral("xclip"),
+                    {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                     QStringLiteral("-t"), QStringLiteral("image/png"), QStringLiteral("-o")});
+        QVERIFY(xclip.waitForFinished(10000));
+        QImage pasted;
+        QVERIFY(pasted.loadFromData(xclip.readAllStandardOutput(), "PNG"));
+        QCOMPARE(pasted.size(), PictureSize);
+        pasted = pasted.convertToFormat(QImage::Format_RGB32);
+
+        const QImage screen = screenshot();
+        int differing = 0;
+        for (int y = 0; y < PictureSize.height(); ++y) {
+            for (int x = 0; x < PictureSize.width(); ++x) {
+                if (ZoomBox.contains(x, y) || ZoomLabel.contains(x, y))
+                    continue;
+                if (pasted.pixel(x, y) != screen.pixel(picture.x() + x, picture.y() + y))
+                    ++differing;
+            }
+        }
+        QCOMPARE(differing, 0);
+    }
+
+    void quitsFromTheFileMenu()
+    {
+        key(QStringLiteral("alt+f"));
+        QTest::qWait(300);
+        key(QStringLiteral("x"));
+        QVERIFY(korvane.waitForFinished(5000));
+        QCOMPARE(korvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(korvane.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRealProgram)
+#include "test_real_program.moc"
