@@ -1,7 +1,6 @@
 // The Constants dialog and the About box: their look, their ways out, and the box's 4 s close.
 #include "about_box.h"
 #include "const_dialog.h"
-#include "dialog_placement.h"
 #include "legacy_fonts.h"
 
 #include <QApplication>
@@ -161,21 +160,6 @@ private slots:
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QVERIFY(dialog.isHidden());
-    }
-
-    void centringTruncatesTowardZero_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<QPoint>("corner");
-        QTest::addRow("1024 x 768") << QSize(1024, 768) << QPoint(376, 292);
-        QTest::addRow("odd excess") << QSize(1024, 768 + 1) << QPoint(376, 293);
-        QTest::addRow("smaller than the dialog") << QSize(200, 100) << QPoint(-35, -41);
-    }
-    void centringTruncatesTowardZero()
-    {
-        QFETCH(QSize, screen);
-        QFETCH(QPoint, corner);
-        QCOMPARE(centredOnScreen(screen, QSize(271, 183)), corner);
     }
 };
 
