@@ -1,0 +1,26 @@
+// Where the dialogs stand and how big their labels are. Both dialogs centre their frame on the
+// primary screen each time they are shown; division truncates toward zero, so a dialog larger
+// than the screen gets a negative corner.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+class QLabel;
+class QWidget;
+
+namespace korvane {
+
+/// The top-left corner that centres a frame of the given outer size on a screen.
+inline QPoint centredOnScreen(QSize screen, QSize outer)
+{
+    return {(screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2};
+}
+
+/// Moves a top-level window so that its frame is centred on the primary screen.
+void centreOnPrimaryScreen(QWidget &window);
+
+/// Makes a label as wide as its text, keeping its left edge and the given height.
+void fitToText(QLabel &label, int height);
+
+} // namespace korvane

@@ -1,0 +1,55 @@
+// The charge estimate from a timed fall (the balancing method): Stokes' law gives a drop's radius
+// from its speed of fall, the radius its mass, and the balance of weight and electric force at
+// the slider's voltage the number of elementary charges. Also the number texts it reads and
+// writes, in the user's decimal notation. Standard C++ only.
+#pragma once
+
+#include "apparatus_state.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace korvane {
+
+/// An error raised by a handler; what() is the message the error box shows.
+class EstimateError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The messages of the arithmetic faults the estimate reports.
+namespace estimate_messages {
+inline constexpr char DivisionByZero[] = "Floating point division by zero";
+inline constexpr char InvalidOperation[] = "Invalid floating point operation";
+inline constexpr char Overflow[] = "Floating point overflow";
+} // namespace estimate_messages
+
+/// Converts a number text: spaces (' ') before and after, an optional '+' or '-', digits with at
+/// most one decimal separator and at least one digit (".5" and "5." are numbers, "." is not),
+/// then an optional exponent ('E' or 'e', an optional sign, at least one digit). Anything else,
+/// and a value beyond the long double range, throws
+/// EstimateError("'<text>' is not a valid floating point value"). A value too small for the
+/// range becomes the nearest one it has, down to 0. The separator is the user's (UTF-8, possibly
+/// several bytes); an empty one stands for ".".
+long double parseNumberText(const std::string &text, const std::string &decimalSeparator);
+
+/// The estimate for a fall of distanceText metres in timeText seconds at the slider's voltage.
+/// Nothing is computed (std::nullopt) when VoltageSetting is 0 or the time text is empty.
+/// The time text is converted before the distance text, so a bad time is the one reported.
+/// Reads VoltageSetting whether or not the supply is on; changes nothing in the state.
+/// Arithmetic faults throw EstimateError with one of estimate_messages: a time of 0 divides by
+/// zero (0/0 is invalid), a speed of 0 takes the logarithm of 0 (division by zero), a negative
+/// one the logarithm of a negative number (invalid), and a speed beyond the range of a double
+/// overflows. No result is ever infinite or NaN.
+std::optional<long double> estimateCharge(const ApparatusState &state, const std::string &timeText,
+                                          const std::string &distanceText,
+                                          const std::string &decimalSeparator);
+
+/// n with six significant digits: a '-' when negative, one digit, the separator, five digits, 'E',
+/// the exponent's sign and at least three exponent digits: "1.31835E-001", "1.60000E+001".
+/// An infinite n throws EstimateError (overflow), a NaN one (invalid operation): neither has a
+/// text.
+std::string formatEstimate(long double n, const std::string &decimalSeparator);
+
+} // namespace korvane
