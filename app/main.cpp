@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <clocale>
 #include <cstdio>
@@ -57,5 +58,6 @@ int main(int argc, char *argv[])
 
     korvane::Tmilikanfrm window;
     window.show();
+    QTimer::singleShot(0, &window, &korvane::Tmilikanfrm::startUp);
     return QApplication::exec();
 }

@@ -1,9 +1,12 @@
 #include "main_window.h"
 
+#include "about_box.h"
 #include "arrow_picture.h"
 #include "bevel_panel.h"
 #include "centring.h"
+#include "charge_estimate.h"
 #include "classic_look.h"
+#include "const_dialog.h"
 #include "control_panel.h"
 #include "handler_guard.h"
 #include "image_view.h"
@@ -13,11 +16,11 @@
 #include "zoom_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -128,6 +131,9 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
     Timer1->start();
 
     runHandler([this] { FormCreate(); });
+
+    constfrm = new Tconstfrm(this);
+    aboutboxp = new Taboutboxp(this);
 }
 
 Tmilikanfrm::~Tmilikanfrm() = default;
@@ -247,7 +253,13 @@ void Tmilikanfrm::buildHiddenControls()
 {
     // Inputs and output of the charge estimate; never shown, never focused.
     timebx = named(new QLineEdit(QStringLiteral("10"), Panel1), "timebx");
-    distxt = named(new QLineEdit(QStringLiteral("0.0001"), Panel1), "distxt");
+    // The fixed fall of 0.1 mm is written in the user's own notation, so that it reads back
+    // under any regional settings.
+    distxt =
+        named(new QLineEdit(QString::fromStdString("0" + userDecimalSeparator() + "0001"), Panel1),
+              "distxt");
+    onEvent(timebx, &QLineEdit::textChanged, &Tmilikanfrm::timebxChange);
+    onEvent(distxt, &QLineEdit::textChanged, &Tmilikanfrm::distxtChange);
     Label1 = label(Panel1, "Label1", QStringLiteral("Time"), QRect());
     Label6 = label(Panel1, "Label6", QStringLiteral("distance"), QRect());
     for (QWidget *hidden : {static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
@@ -283,9 +295,11 @@ void Tmilikanfrm::buildMenus()
     Variable1->setChecked(true);
     named(Options1->addSeparator(), "N1");
     Showconstants1 = menuItem(Options1, "Showconstants1", QStringLiteral("Show constants"));
+    onEvent(Showconstants1, &QAction::triggered, &Tmilikanfrm::Showconstants1Click);
 
     Help1 = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help1");
     about1 = menuItem(Help1, "about1", QStringLiteral("About"));
+    onEvent(about1, &QAction::triggered, &Tmilikanfrm::about1Click);
 
     // The pop-up shows the same shortcuts; the File menu's items are the ones that answer them.
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
@@ -508,6 +522,83 @@ void Tmilikanfrm::SpeedButton1Click()
 void Tmilikanfrm::Exit1Click()
 {
     close();
+}
+
+// ---- The charge estimate ----------------------------------------------------------------------
+
+void Tmilikanfrm::chargebtClick()
+{
+    const std::optional<long double> n =
+        estimateCharge(m_state, timebx->text().toStdString(), distxt->text().toStdString(),
+                       userDecimalSeparator());
+    if (n)
+        Label1->setText(QString::fromStdString(formatEstimate(*n, userDecimalSeparator())));
+}
+
+void Tmilikanfrm::distxtChange()
+{
+    chargebtClick();
+}
+
+void Tmilikanfrm::timebxChange() { }
+
+// ---- The dialogs and the start-up reset ---------------------------------------------------------
+
+void Tmilikanfrm::Showconstants1Click()
+{
+    constfrm->exec();
+}
+
+void Tmilikanfrm::about1Click()
+{
+    aboutboxp->exec();
+}
+
+void Tmilikanfrm::startUp()
+{
+    activateWindow();
+    if (m_startedUp)
+        return;
+    m_startedUp = true;
+    runHandler([this] { FormActivate(); });
+}
+
+void Tmilikanfrm::FormActivate()
+{
+    m_state.ThreadX = 0;
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(centredWindowPosition(screen->geometry().size(), outerSize()));
+    Scalebx->setChecked(true);
+    ResetbClick();
+    if (voltsb->isEnabled())
+        onoffClick();
+    if (m_state.StopwatchRunning)
+        startbtClick();
+    resetbtClick();
+    voltsb->setValue(0);
+    flipcb->setChecked(false);
+    if (freezebt->text() != QLatin1String("&Freeze Screen"))
+        freezebtClick();
+    aboutboxp->setTexts(QStringLiteral("Product Name: Korvane"), QStringLiteral("Korvane About"),
+                        QStringLiteral("Version 1.20"));
+    aboutboxp->exec();
+}
+
+void Tmilikanfrm::FormDeactivate()
+{
+    ResetbClick();
+}
+
+void Tmilikanfrm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || isActiveWindow())
+        return;
+    // Only a window of the program's own that is not modal counts; the program's dialogs are
+    // all modal, and other applications do not count at all.
+    QWidget *active = QApplication::activeWindow();
+    if (active && active != this && !active->isModal() && !qobject_cast<QMenu *>(active))
+        runHandler([this] { FormDeactivate(); });
 }
 
 // ---- The zoom box and the thread -------------------------------------------------------------

@@ -27,6 +27,8 @@ class QToolButton;
 namespace korvane {
 
 class BevelPanel;
+class Taboutboxp;
+class Tconstfrm;
 class ImageView;
 class ZoomBox;
 
@@ -67,12 +69,24 @@ public:
     void Copy1Click();
     void SpeedButton1Click();
     void Exit1Click();
+    void chargebtClick();
+    void distxtChange();
+    void timebxChange();
+    void Showconstants1Click();
+    void about1Click();
+    void FormActivate();
+    void FormDeactivate();
+
+    /// The start-up reset, once per run: the program calls it when the window is first shown.
+    /// The window is made the active one, then the reset runs and shows the About box.
+    void startUp();
 
 signals:
     /// Both pictures were drawn anew.
     void pictureRedrawn();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -93,6 +107,7 @@ private:
     ApparatusRenderer m_renderer;
     std::unique_ptr<RandomSource> m_random;
     QSize m_appliedFrame {-1, -1};
+    bool m_startedUp = false;
     QStyle *m_checkBoxStyle = nullptr;
 
     // The controls, named as the layout names them.
@@ -142,6 +157,9 @@ private:
     QMenu *PopupMenu1 = nullptr;
     QAction *Copy1 = nullptr;
     QAction *Print1 = nullptr;
+
+    Tconstfrm *constfrm = nullptr;
+    Taboutboxp *aboutboxp = nullptr;
 };
 
 } // namespace korvane

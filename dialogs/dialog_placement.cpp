@@ -1,5 +1,7 @@
 #include "dialog_placement.h"
 
+#include "centring.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -15,7 +17,7 @@ void centreOnPrimaryScreen(QWidget &window)
     // then the outer size is the client size.
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
     const QRect area = screen->geometry();
-    window.move(area.topLeft() + centredOnScreen(area.size(), window.size() + frame));
+    window.move(area.topLeft() + centredWindowPosition(area.size(), window.size() + frame));
 }
 
 void fitToText(QLabel &label, int height)

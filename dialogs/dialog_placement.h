@@ -11,12 +11,6 @@ class QWidget;
 
 namespace korvane {
 
-/// The top-left corner that centres a frame of the given outer size on a screen.
-inline QPoint centredOnScreen(QSize screen, QSize outer)
-{
-    return {(screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2};
-}
-
 /// Moves a top-level window so that its frame is centred on the primary screen.
 void centreOnPrimaryScreen(QWidget &window);
 

@@ -1,4 +1,4 @@
-// The centring arithmetic of the main window, as plain functions of sizes. Division truncates
+// The centring arithmetic of the windows, as plain functions of sizes. Division truncates
 // toward zero, so a window larger than the screen gets a negative corner.
 #pragma once
 
@@ -7,7 +7,7 @@
 
 namespace korvane {
 
-/// The window's top-left corner that centres its outer frame on the screen.
+/// The top-left corner that centres a window's outer frame on the screen.
 inline QPoint centredWindowPosition(QSize screen, QSize windowOuter)
 {
     return {(screen.width() - windowOuter.width()) / 2,
