@@ -28,8 +28,8 @@ QImage makePicture(int width, int height)
 const QFont &cachedFont(const QString &name, int pointSize, bool bold)
 {
     static QHash<QString, QFont> fonts;
-    const QString key = name + QLatin1Char('/') + QString::number(pointSize)
-        + (bold ? QLatin1String("b") : QLatin1String(""));
+    const QString key = name + QLatin1Char('/') + QString::number(pointSize) +
+        (bold ? QLatin1String("b") : QLatin1String(""));
     auto found = fonts.find(key);
     if (found == fonts.end()) {
         QFont font(name);
@@ -46,11 +46,8 @@ const QFont &cachedFont(const QString &name, int pointSize, bool bold)
 // their right and bottom edges, a line leaves out its end point, text stands on an opaque cell.
 class Painter {
 public:
-    explicit Painter(ApparatusRenderer::Canvas &canvas)
-        : m_canvas(canvas)
-        , m_painter(&canvas.image)
+    explicit Painter(ApparatusRenderer::Canvas &canvas) : m_canvas(canvas), m_painter(&canvas.image)
     {
-        m_painter.setBackgroundMode(Qt::OpaqueMode);
     }
 
     ApparatusRenderer::Canvas &canvas() { return m_canvas; }
@@ -87,11 +84,15 @@ public:
 
     void text(int x, int y, const QString &text)
     {
-        const QFont &font = cachedFont(m_canvas.fontName, m_canvas.fontPointSize, m_canvas.fontBold);
+        const QFont &font =
+            cachedFont(m_canvas.fontName, m_canvas.fontPointSize, m_canvas.fontBold);
         m_painter.setFont(font);
         m_painter.setPen(QColor::fromRgb(m_canvas.fontColor));
         m_painter.setBackground(QColor::fromRgb(m_canvas.brushColor));
+        // Opaque only here: in opaque mode the raster engine draws small ellipses a pixel short.
+        m_painter.setBackgroundMode(Qt::OpaqueMode);
         m_painter.drawText(x, y + m_painter.fontMetrics().ascent(), text);
+        m_painter.setBackgroundMode(Qt::TransparentMode);
     }
 
 private:
@@ -108,8 +109,14 @@ private:
     QPainter m_painter;
 };
 
-int dropSize(const Drop &drop) { return drop.Radius / 5 + 3; }
-int zoomedDropSize(const Drop &drop) { return drop.Radius / 2 + 3; }
+int dropSize(const Drop &drop)
+{
+    return drop.Radius / 5 + 3;
+}
+int zoomedDropSize(const Drop &drop)
+{
+    return drop.Radius / 2 + 3;
+}
 
 } // namespace
 
@@ -198,14 +205,13 @@ void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &
 
         // Under the box when X - bx and Y - by both lie in 0..30; the horizontal position is
         // the whole pixel, the vertical one the exact position, so slow drift shows.
-        if (std::abs(drop.X - settings.zoomLeft - 1) < 16
-            && std::abs(drop.Y - settings.zoomTop - 1) < 16) {
-            const int left = (drop.X - settings.zoomLeft + viewgeometry::PictureOffset)
-                * viewgeometry::ZoomFactor;
-            const int top = static_cast<int>(
-                (static_cast<long double>(state.exactY(i)) - settings.zoomTop
-                 + viewgeometry::PictureOffset)
-                * viewgeometry::ZoomFactor);
+        if (std::abs(drop.X - settings.zoomLeft - 1) < 16 &&
+            std::abs(drop.Y - settings.zoomTop - 1) < 16) {
+            const int left = (drop.X - settings.zoomLeft + viewgeometry::PictureOffset) *
+                viewgeometry::ZoomFactor;
+            const int top = static_cast<int>((static_cast<long double>(state.exactY(i)) -
+                                              settings.zoomTop + viewgeometry::PictureOffset) *
+                                             viewgeometry::ZoomFactor);
             const int size = zoomedDropSize(drop);
             zoom.ellipse(left, top, left + size, top + size);
         }
