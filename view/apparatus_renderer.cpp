@@ -1,6 +1,6 @@
 #include "apparatus_renderer.h"
 
-#include <QHash>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <cmath>
@@ -25,86 +25,146 @@ QImage makePicture(int width, int height)
     return image;
 }
 
-const QFont &cachedFont(const QString &name, int pointSize, bool bold)
-{
-    static QHash<QString, QFont> fonts;
-    const QString key = name + QLatin1Char('/') + QString::number(pointSize) +
-        (bold ? QLatin1String("b") : QLatin1String(""));
-    auto found = fonts.find(key);
-    if (found == fonts.end()) {
-        QFont font(name);
-        font.setPointSize(pointSize);
-        font.setBold(bold);
-        // Pictures are drawn as a plain raster program draws them: no smoothing of glyph edges.
-        font.setStyleStrategy(QFont::NoAntialias);
-        found = fonts.insert(key, font);
-    }
-    return *found;
-}
-
 // The primitives of the canvas, with a raster program's conventions: bounding boxes exclude
 // their right and bottom edges, a line leaves out its end point, text stands on an opaque cell.
+// The painter is given a pen, brush or font only when the canvas state differs from what it
+// was last given, since a redraw draws a hundred drops with one pen and one brush.
 class Painter {
 public:
-    explicit Painter(ApparatusRenderer::Canvas &canvas) : m_canvas(canvas), m_painter(&canvas.image)
+    Painter(ApparatusRenderer::Canvas &canvas, std::deque<ApparatusRenderer::PictureFont> &fonts)
+        : m_canvas(canvas), m_fonts(fonts), m_painter(&canvas.image)
     {
-        m_painter.setBackgroundMode(Qt::OpaqueMode);
     }
-
-    ApparatusRenderer::Canvas &canvas() { return m_canvas; }
 
     void rectangle(int left, int top, int right, int bottom)
     {
-        applyPenAndBrush();
+        const QRect box(left, top, right - left, bottom - top);
+        if (m_canvas.penWidth == 1 && !m_canvas.penDotted) {
+            // A one-pixel outline round the brush's filling, as plain fills: far cheaper than
+            // the painter's rectangle, and the whole cost of clearing a picture.
+            m_painter.fillRect(box, QColor::fromRgb(m_canvas.penColor));
+            if (m_canvas.brushColor != m_canvas.penColor)
+                m_painter.fillRect(box.adjusted(1, 1, -1, -1),
+                                   QColor::fromRgb(m_canvas.brushColor));
+            return;
+        }
+        usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
+        useBrush(m_canvas.brushColor);
         m_painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
     }
 
     void ellipse(int left, int top, int right, int bottom)
     {
-        applyPenAndBrush();
+        usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
+        useBrush(m_canvas.brushColor);
         m_painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
     }
 
     // The view's lines are all horizontal or vertical.
     void line(QPoint from, QPoint to)
     {
-        QPen pen(QColor::fromRgb(m_canvas.penColor), m_canvas.penWidth);
+        if (m_canvas.penDotted && m_canvas.penWidth <= 1 && from.y() == to.y()) {
+            dottedRow(from.y(), from.x(), to.x());
+            return;
+        }
         if (m_canvas.penWidth <= 1) {
             // A one-pixel line covers both its ends; step back from the end point.
             to -= QPoint((to.x() > from.x()) - (to.x() < from.x()),
                          (to.y() > from.y()) - (to.y() < from.y()));
-            if (m_canvas.penDotted)
-                pen.setDashPattern({1, 1});
-        } else {
-            // A wide line with flat caps already stops short of its end point.
-            pen.setCapStyle(Qt::FlatCap);
         }
-        m_painter.setPen(pen);
+        usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
         m_painter.drawLine(from, to);
     }
 
     void text(int x, int y, const QString &text)
     {
-        const QFont &font =
-            cachedFont(m_canvas.fontName, m_canvas.fontPointSize, m_canvas.fontBold);
-        m_painter.setFont(font);
-        m_painter.setPen(QColor::fromRgb(m_canvas.fontColor));
+        const ApparatusRenderer::PictureFont &font = pictureFont();
+        if (&font != m_font) {
+            m_painter.setFont(font.font);
+            m_font = &font;
+        }
+        usePen(m_canvas.fontColor, false, 1);
         m_painter.setBackground(QColor::fromRgb(m_canvas.brushColor));
-        m_painter.drawText(x, y + m_painter.fontMetrics().ascent(), text);
+        // Opaque only here: in opaque mode the raster engine draws small ellipses a pixel short.
+        m_painter.setBackgroundMode(Qt::OpaqueMode);
+        m_painter.drawText(x, y + font.ascent, text);
+        m_painter.setBackgroundMode(Qt::TransparentMode);
     }
 
 private:
-    void applyPenAndBrush()
+    // One pixel on, one off from the start, written straight into the scan line: the painter's
+    // dash stroker costs more than the rest of the scale.
+    void dottedRow(int y, int fromX, int toX)
     {
-        QPen pen(QColor::fromRgb(m_canvas.penColor), m_canvas.penWidth);
-        if (m_canvas.penDotted && m_canvas.penWidth <= 1)
-            pen.setDashPattern({1, 1});
+        QImage &image = m_canvas.image;
+        if (y < 0 || y >= image.height())
+            return;
+        const int step = fromX <= toX ? 2 : -2;
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = fromX; step > 0 ? x < toX : x > toX; x += step) {
+            if (x >= 0 && x < image.width())
+                row[x] = m_canvas.penColor;
+        }
+    }
+
+    void usePen(QRgb colour, bool dotted, int width)
+    {
+        if (m_penSet && colour == m_penColor && dotted == m_penDotted && width == m_penWidth)
+            return;
+        QPen pen(QColor::fromRgb(colour), width);
+        if (width <= 1) {
+            if (dotted)
+                pen.setDashPattern({1, 1});
+        } else {
+            // A wide line with flat caps stops short of its end point.
+            pen.setCapStyle(Qt::FlatCap);
+        }
         m_painter.setPen(pen);
-        m_painter.setBrush(QColor::fromRgb(m_canvas.brushColor));
+        m_penSet = true;
+        m_penColor = colour;
+        m_penDotted = dotted;
+        m_penWidth = width;
+    }
+
+    void useBrush(QRgb colour)
+    {
+        if (m_brushSet && colour == m_brushColor)
+            return;
+        m_painter.setBrush(QColor::fromRgb(colour));
+        m_brushSet = true;
+        m_brushColor = colour;
+    }
+
+    // The font the canvas names, looked up in the platform's database the first time it is
+    // named; glyphs are drawn without smoothing, as a plain raster program draws them.
+    const ApparatusRenderer::PictureFont &pictureFont()
+    {
+        for (const ApparatusRenderer::PictureFont &font : m_fonts) {
+            if (font.pointSize == m_canvas.fontPointSize && font.bold == m_canvas.fontBold &&
+                font.name == m_canvas.fontName)
+                return font;
+        }
+        QFont font(m_canvas.fontName);
+        font.setPointSize(m_canvas.fontPointSize);
+        font.setBold(m_canvas.fontBold);
+        font.setStyleStrategy(QFont::NoAntialias);
+        const int ascent = QFontMetrics(font, &m_canvas.image).ascent();
+        m_fonts.push_back(
+            {m_canvas.fontName, m_canvas.fontPointSize, m_canvas.fontBold, font, ascent});
+        return m_fonts.back();
     }
 
     ApparatusRenderer::Canvas &m_canvas;
+    std::deque<ApparatusRenderer::PictureFont> &m_fonts;
     QPainter m_painter;
+
+    const ApparatusRenderer::PictureFont *m_font = nullptr;
+    bool m_penSet = false;
+    QRgb m_penColor = 0;
+    bool m_penDotted = false;
+    int m_penWidth = 1;
+    bool m_brushSet = false;
+    QRgb m_brushColor = 0;
 };
 
 int dropSize(const Drop &drop)
@@ -128,8 +188,8 @@ ApparatusRenderer::ApparatusRenderer()
 
 void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &settings)
 {
-    Painter zoom(m_zoom);
-    Painter apparatus(m_apparatus);
+    Painter zoom(m_zoom, m_fonts);
+    Painter apparatus(m_apparatus, m_fonts);
 
     // 1. The zoom picture: white with a one-pixel black frame; its drops are filled black.
     m_zoom.penColor = Black;

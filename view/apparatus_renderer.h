@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+#include <deque>
+
 namespace korvane {
 
 /// The few settings of the view that the redraw reads besides the apparatus state.
@@ -52,9 +54,20 @@ public:
         QRgb fontColor = 0xff000000;
     };
 
+    /// A font the canvas has named, looked up once and kept with its ascent, which places a
+    /// text cell's top-left corner.
+    struct PictureFont {
+        QString name;
+        int pointSize;
+        bool bold;
+        QFont font;
+        int ascent;
+    };
+
 private:
     Canvas m_apparatus;
     Canvas m_zoom;
+    std::deque<PictureFont> m_fonts; // a deque keeps its fonts in place as it grows
 };
 
 } // namespace korvane

@@ -1,0 +1,475 @@
+// The main window as it stands right after start-up: every control where the layout puts it,
+// with its caption, state, font and hint; both menus; the tab order; the step timer; the exit
+// button's picture; and the apparatus state the creation leaves.
+#include "arrow_picture.h"
+#include "bevel_panel.h"
+#include "main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace korvane;
+
+namespace {
+
+// What a control shows as its caption or content, whatever its kind.
+QString caption(const QWidget *widget)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *group = qobject_cast<const QGroupBox *>(widget))
+        return group->title();
+    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
+        return edit->text();
+    return QString();
+}
+
+QRgb pixelOf(QWidget *widget, QPoint at)
+{
+    return widget->grab().toImage().pixel(at);
+}
+
+} // namespace
+
+class TestMainWindowLayout : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Tmilikanfrm> m_window;
+
+    template<class Widget = QWidget> Widget *control(const QString &name)
+    {
+        auto *found = m_window->findChild<Widget *>(name);
+        if (!found)
+            qWarning("no control %s of that kind", qPrintable(name));
+        return found;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
+        m_window = std::make_unique<Tmilikanfrm>();
+    }
+    void cleanupTestCase() { m_window.reset(); }
+
+    void window()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Korvane"));
+        QCOMPARE(m_window->outerSize(), QSize(800, 600));
+        // Fixed size, with a minimise box but no maximise box.
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(m_window->palette().color(QPalette::Window), QColor(Qt::white));
+    }
+
+    void backingPanelIsCentred()
+    {
+        auto *panel1 = control<BevelPanel>(QStringLiteral("Panel1"));
+        QVERIFY(panel1);
+        QCOMPARE(panel1->size(), QSize(801, 553));
+        // One pixel wider than the window: its left edge stays at 0, the right one is cut off.
+        QCOMPARE(panel1->x(), 0);
+        const int clientHeight = panel1->parentWidget()->height();
+        QCOMPARE(panel1->y(), (clientHeight - 553) / 2);
+        QCOMPARE(panel1->clientOrigin(), BevelPanel::EdgeWidth);
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QRect>("geometry"); // as the layout gives it, in the parent's client area
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("enabled");
+
+        const QByteArray panel = "korvane::BevelPanel";
+        const QByteArray image = "korvane::ImageView";
+        QTest::addRow("Panel3") << "Panel1" << panel << QRect(2, 2, 793, 364) << "" << true;
+        QTest::addRow("capacitor") << "Panel3" << image << QRect(14, 14, 765, 336) << "" << true;
+        QTest::addRow("zsh") << "Panel3" << QByteArray("korvane::ZoomBox") << QRect(40, 32, 25, 25)
+                             << "" << true;
+        QTest::addRow("zlb") << "Panel3" << QByteArray("QLabel") << QRect(72, 32, 219, 16)
+                             << "Zoom box:Click and Drag to move" << true;
+        QTest::addRow("Panel2") << "Panel1" << panel << QRect(5, 369, 785, 177) << "" << true;
+        QTest::addRow("GroupBox4")
+            << "Panel2" << QByteArray("QGroupBox") << QRect(8, 2, 769, 169) << "Controls" << true;
+
+        QTest::addRow("GroupBox3")
+            << "GroupBox4" << QByteArray("QGroupBox") << QRect(24, 20, 124, 141) << "Oil" << true;
+        QTest::addRow("GroupBox1") << "GroupBox4" << QByteArray("QGroupBox")
+                                   << QRect(170, 20, 121, 141) << "Voltage" << true;
+        QTest::addRow("GroupBox2") << "GroupBox4" << QByteArray("QGroupBox")
+                                   << QRect(312, 20, 121, 141) << "Timer" << true;
+        QTest::addRow("threadcb") << "GroupBox4" << QByteArray("QCheckBox")
+                                  << QRect(32, 101, 109, 17) << " &Show Thread" << true;
+        QTest::addRow("freezebt") << "GroupBox4" << QByteArray("QPushButton")
+                                  << QRect(616, 16, 137, 49) << "&Freeze Screen" << true;
+        QTest::addRow("Label2") << "GroupBox4" << QByteArray("QLabel") << QRect(440, 24, 17, 137)
+                                << "Z O O M    B O X" << true;
+        QTest::addRow("zim") << "GroupBox4" << image << QRect(458, 13, 150, 150) << "" << true;
+        QTest::addRow("SpeedButton1")
+            << "GroupBox4" << QByteArray("QToolButton") << QRect(704, 104, 57, 57) << "" << true;
+
+        QTest::addRow("Addbt") << "GroupBox3" << QByteArray("QPushButton") << QRect(16, 24, 89, 33)
+                               << "&Add Oil" << true;
+        QTest::addRow("Scalebx") << "GroupBox3" << QByteArray("QCheckBox") << QRect(8, 59, 97, 17)
+                                 << " Show Scale" << true;
+        QTest::addRow("Resetb") << "GroupBox3" << QByteArray("QPushButton")
+                                << QRect(16, 104, 89, 33) << "&Clean Up" << true;
+
+        QTest::addRow("onoff") << "GroupBox1" << QByteArray("QPushButton") << QRect(16, 24, 89, 33)
+                               << "&On" << true;
+        QTest::addRow("voltsb") << "GroupBox1" << QByteArray("QScrollBar") << QRect(16, 64, 89, 17)
+                                << "" << false;
+        QTest::addRow("flipcb") << "GroupBox1" << QByteArray("QCheckBox") << QRect(12, 112, 97, 17)
+                                << " &Flip Voltage" << true;
+
+        QTest::addRow("startbt") << "GroupBox2" << QByteArray("QPushButton")
+                                 << QRect(16, 24, 89, 33) << "&Start" << true;
+        QTest::addRow("timerlb") << "GroupBox2" << QByteArray("QLabel") << QRect(40, 66, 49, 16)
+                                 << "0.0 s" << true;
+        QTest::addRow("resetbt") << "GroupBox2" << QByteArray("QPushButton")
+                                 << QRect(16, 104, 89, 33) << "&Reset" << true;
+    }
+    void controls()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QByteArray, kind);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        QFETCH(bool, enabled);
+        QWidget *widget = control(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(widget);
+        QVERIFY2(widget->inherits(kind.constData()), widget->metaObject()->className());
+        QCOMPARE(widget->parentWidget()->objectName(), parent);
+        // Children of a panel with a single-line border sit inside that border.
+        int origin = 0;
+        if (auto *panel = qobject_cast<BevelPanel *>(widget->parentWidget()))
+            origin = panel->clientOrigin();
+        QCOMPARE(widget->geometry(), geometry.translated(origin, origin));
+        QCOMPARE(::caption(widget), caption);
+        QCOMPARE(widget->isEnabled(), enabled);
+        QVERIFY(widget->isVisibleTo(m_window.get()));
+    }
+
+    // The voltage label starts at its place and grows to the right with its text.
+    void voltageLabel()
+    {
+        auto *voltlb = control<QLabel>(QStringLiteral("voltlb"));
+        QVERIFY(voltlb);
+        QCOMPARE(voltlb->parentWidget()->objectName(), QStringLiteral("GroupBox1"));
+        QCOMPARE(voltlb->text(), QStringLiteral("0 V"));
+        QCOMPARE(voltlb->pos(), QPoint(50, 88));
+        QCOMPARE(voltlb->height(), 16);
+        QVERIFY(voltlb->width() >= voltlb->fontMetrics().horizontalAdvance(voltlb->text()));
+        QVERIFY(voltlb->isVisibleTo(m_window.get()));
+        QCOMPARE(voltlb->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+    }
+
+    void checkBoxes_data()
+    {
+        QTest::addColumn<bool>("checked");
+        QTest::addRow("Scalebx") << true;
+        QTest::addRow("threadcb") << false;
+        QTest::addRow("flipcb") << false;
+    }
+    void checkBoxes()
+    {
+        QFETCH(bool, checked);
+        auto *box = control<QCheckBox>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(box);
+        QCOMPARE(box->isChecked(), checked);
+    }
+
+    // The "Show Thread" box is a sibling of the "Oil" group, standing over it.
+    void threadBoxLiesAboveTheOilGroup()
+    {
+        auto *threadcb = control(QStringLiteral("threadcb"));
+        QVERIFY(threadcb);
+        const QPoint centre = threadcb->geometry().center();
+        QWidget *top = threadcb->parentWidget()->childAt(centre);
+        QVERIFY(top == threadcb || threadcb->isAncestorOf(top));
+    }
+
+    void fonts_data()
+    {
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addRow("Tmilikanfrm") << 13 << false;
+        QTest::addRow("Addbt") << 13 << false;
+        QTest::addRow("Scalebx") << 13 << false;
+        QTest::addRow("onoff") << 13 << false;
+        QTest::addRow("GroupBox4") << 13 << false;
+        QTest::addRow("timerlb") << 13 << false;
+        QTest::addRow("Label2") << 13 << false;
+        QTest::addRow("voltlb") << 13 << true;
+        QTest::addRow("zlb") << 8 << false;
+    }
+    void fonts()
+    {
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        QWidget *widget = name == m_window->objectName() ? m_window.get() : control(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->font().pixelSize(), pixelSize);
+        QCOMPARE(widget->font().bold(), bold);
+    }
+
+    void panelColours_data()
+    {
+        QTest::addColumn<QPoint>("at"); // a point of the panel that no child covers
+        QTest::addColumn<QColor>("colour");
+        QTest::addRow("Panel1") << QPoint(100, 370) << QColor(254, 253, 199);
+        QTest::addRow("Panel2") << QPoint(3, 174) << QColor(169, 150, 109);
+        QTest::addRow("Panel3") << QPoint(7, 100) << QColor(0, 0, 128);
+    }
+    void panelColours()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QColor, colour);
+        QWidget *panel = control(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(panel);
+        QCOMPARE(QColor(pixelOf(panel, at)), colour);
+    }
+
+    void hints()
+    {
+        QCOMPARE(control(QStringLiteral("Scalebx"))->toolTip(),
+                 QStringLiteral("Each grid is 0.1 mm"));
+        QCOMPARE(control(QStringLiteral("zsh"))->toolTip(),
+                 QStringLiteral("Zoom Box: click and drag to move"));
+        QVERIFY(m_window->toolTip().isEmpty());
+        for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
+            if (widget->objectName() != QLatin1String("Scalebx") &&
+                widget->objectName() != QLatin1String("zsh"))
+                QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
+        }
+    }
+
+    void hiddenControls_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QString>("content");
+        QTest::addRow("timebx") << QByteArray("QLineEdit") << "10";
+        QTest::addRow("distxt") << QByteArray("QLineEdit") << "0.0001";
+        QTest::addRow("Label1") << QByteArray("QLabel") << "Time";
+        QTest::addRow("Label6") << QByteArray("QLabel") << "distance";
+    }
+    void hiddenControls()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QString, content);
+        QWidget *widget = control(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(widget);
+        QVERIFY(widget->inherits(kind.constData()));
+        QCOMPARE(caption(widget), content);
+        QVERIFY(!widget->isVisibleTo(m_window.get()));
+        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+    }
+
+    void voltageSlider()
+    {
+        auto *voltsb = control<QScrollBar>(QStringLiteral("voltsb"));
+        QVERIFY(voltsb);
+        QCOMPARE(voltsb->orientation(), Qt::Horizontal);
+        QCOMPARE(voltsb->minimum(), 0);
+        QCOMPARE(voltsb->maximum(), 5000);
+        QCOMPARE(voltsb->singleStep(), 1);
+        QCOMPARE(voltsb->pageStep(), 20);
+        QCOMPARE(voltsb->value(), 0);
+        QVERIFY(!voltsb->isEnabled());
+    }
+
+    void menuBar()
+    {
+        const QList<QAction *> titles = m_window->menuBar()->actions();
+        QCOMPARE(titles.size(), 3);
+        const char *names[] = {"Edit1", "Options1", "Help1"};
+        const char *captions[] = {"&File", "&Options", "&Help"};
+        const qsizetype sizes[] = {4, 6, 1};
+        for (int i = 0; i < 3; ++i) {
+            QMenu *menu = titles[i]->menu();
+            QVERIFY(menu);
+            QCOMPARE(menu->objectName(), QLatin1String(names[i]));
+            QCOMPARE(titles[i]->text(), QLatin1String(captions[i]));
+            QCOMPARE(menu->actions().size(), sizes[i]);
+        }
+        auto *popup = control<QMenu>(QStringLiteral("PopupMenu1"));
+        QVERIFY(popup);
+        QCOMPARE(popup->actions().size(), 2);
+    }
+
+    void menuItems_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption"); // empty: a separator
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<int>("check"); // -1: no check mark, 0: unchecked, 1: checked
+        QTest::addColumn<bool>("enabled");
+
+        const QKeySequence none;
+        const QKeySequence ctrlC(Qt::CTRL | Qt::Key_C);
+        const QKeySequence ctrlP(Qt::CTRL | Qt::Key_P);
+        QTest::addRow("File: Copy") << "Edit1" << 0 << "Copy2"
+                                    << "&Copy" << ctrlC << -1 << true;
+        QTest::addRow("File: Print, disabled") << "Edit1" << 1 << "Print2"
+                                               << "&Print" << ctrlP << -1 << false;
+        QTest::addRow("File: separator") << "Edit1" << 2 << "N2"
+                                         << "" << none << -1 << true;
+        QTest::addRow("File: Exit") << "Edit1" << 3 << "Exit1"
+                                    << "E&xit" << none << -1 << true;
+        QTest::addRow("Options: Variable, checked") << "Options1" << 0 << "Variable1"
+                                                    << "&Variable" << none << 1 << true;
+        QTest::addRow("Options: Same Radius") << "Options1" << 1 << "SameMass1"
+                                              << "Same &Radius (4e-7 m)" << none << 0 << true;
+        QTest::addRow("Options: Same +ve Charge") << "Options1" << 2 << "SameCharge1"
+                                                  << "Same +ve &Charge" << none << 0 << true;
+        QTest::addRow("Options: Same -ve Charge") << "Options1" << 3 << "Samecharge2"
+                                                  << "Same -&ve Charge" << none << 0 << true;
+        QTest::addRow("Options: separator") << "Options1" << 4 << "N1"
+                                            << "" << none << -1 << true;
+        QTest::addRow("Options: Show constants") << "Options1" << 5 << "Showconstants1"
+                                                 << "Show constants" << none << -1 << true;
+        QTest::addRow("Help: About") << "Help1" << 0 << "about1"
+                                     << "About" << none << -1 << true;
+        QTest::addRow("pop-up: Copy") << "PopupMenu1" << 0 << "Copy1"
+                                      << "&Copy" << ctrlC << -1 << true;
+        QTest::addRow("pop-up: Print, disabled") << "PopupMenu1" << 1 << "Print1"
+                                                 << "&Print" << ctrlP << -1 << false;
+    }
+    void menuItems()
+    {
+        QFETCH(QString, menu);
+        QFETCH(int, position);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(int, check);
+        QFETCH(bool, enabled);
+        auto *found = control<QMenu>(menu);
+        QVERIFY(found);
+        const QList<QAction *> items = found->actions();
+        QVERIFY(position < items.size());
+        QAction *item = items[position];
+        QCOMPARE(item->objectName(), name);
+        QCOMPARE(item->isSeparator(), caption.isEmpty());
+        QCOMPARE(item->text(), caption);
+        QCOMPARE(item->shortcut(), shortcut);
+        QCOMPARE(item->isCheckable(), check >= 0);
+        QCOMPARE(item->isChecked(), check == 1);
+        QCOMPARE(item->isEnabled(), enabled);
+    }
+
+    // The controls that Tab visits, in the order it visits them, starting from the first.
+    void tabOrder()
+    {
+        const QStringList expected {"Scalebx", "Addbt",   "Resetb",  "onoff",    "voltsb",
+                                    "flipcb",  "resetbt", "startbt", "threadcb", "freezebt"};
+        QWidget *first = control(expected.first());
+        QVERIFY(first);
+        QStringList visited;
+        QWidget *widget = first;
+        do {
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(m_window.get()))
+                visited << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != first && visited.size() <= expected.size());
+        QCOMPARE(visited, expected);
+        QCOMPARE(control(QStringLiteral("SpeedButton1"))->focusPolicy(), Qt::NoFocus);
+    }
+
+    void stepTimer()
+    {
+        auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 100);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        QVERIFY(!timer->isSingleShot());
+    }
+
+    void exitButtonPicture()
+    {
+        const QImage picture = arrowPicture();
+        QCOMPARE(picture.size(), QSize(45, 54));
+        QCOMPARE(picture.depth(), 32);
+        const QRgb ground = picture.pixel(0, picture.height() - 1);
+        QCOMPARE(ground, qRgb(255, 255, 255));
+        int fill = 0, outline = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                fill += picture.pixel(x, y) == qRgb(232, 123, 20);
+                outline += picture.pixel(x, y) == qRgb(220, 43, 25);
+            }
+        }
+        QVERIFY(fill > 0);
+        QVERIFY(outline > 0);
+        // The head points left at the upper left: the left third's arrow pixels lie up high.
+        QVERIFY(picture.pixel(3, 14) != ground);
+        QCOMPARE(picture.pixel(3, 45), ground);
+
+        // The ground, and only the ground, is transparent.
+        const QImage shown = transparentArrow().toImage();
+        QCOMPARE(shown.size(), picture.size());
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                QCOMPARE(qAlpha(shown.pixel(x, y)) == 0, picture.pixel(x, y) == ground);
+
+        auto *button = control<QToolButton>(QStringLiteral("SpeedButton1"));
+        QVERIFY(button);
+        QVERIFY(!button->icon().isNull());
+        QCOMPARE(button->iconSize(), QSize(45, 54));
+    }
+
+    void stateAfterStartUp()
+    {
+        const ApparatusState &state = m_window->state();
+        QCOMPARE(state.DropCount, 0);
+        QCOMPARE(state.Polarity, 1);
+        QCOMPARE(state.StopwatchRunning, false);
+        QCOMPARE(state.StopwatchTenths, 0);
+        QCOMPARE(state.VoltageOn, 0);
+        QCOMPARE(state.VoltageSetting, 0);
+        QCOMPARE(state.ThreadX, 0);
+        QCOMPARE(state.ZoomDragging, false);
+        QCOMPARE(state.PlateTop, 15);
+        QCOMPARE(state.PlateGap, 301);
+        QCOMPARE(state.PlateSeparation, 0.001);
+        QCOMPARE(state.AirDensity, 1.25);
+        QCOMPARE(state.OilDensity, 857.0);
+        QCOMPARE(state.AirViscosity, 1.8e-5);
+
+        const ViewSettings view = m_window->viewSettings();
+        QCOMPARE(view.showScale, true);
+        QCOMPARE(view.showThread, false);
+        QCOMPARE(view.zoomLeft, 40);
+        QCOMPARE(view.zoomTop, 32);
+
+        // The creation drew the first picture: the plates and the scale are there.
+        const QImage &picture = m_window->renderer().apparatusPicture();
+        QCOMPARE(picture.pixel(100, 15), qRgb(0, 0, 0));
+        QCOMPARE(picture.pixel(100, 316), qRgb(0, 0, 0));
+        QCOMPARE(picture.pixel(20, 45), qRgb(0, 0, 0));
+    }
+};
+
+QTEST_MAIN(TestMainWindowLayout)
+#include "test_main_window_layout.moc"

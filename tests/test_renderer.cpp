@@ -1,0 +1,501 @@
+// The apparatus picture and the zoom picture, sampled at the pixels that matter: the plates'
+// rows, the signs' cells, the scale's rows, the thread's column and the drops' boxes.
+#include "apparatus_renderer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+
+using namespace korvane;
+
+namespace {
+
+constexpr QRgb White = 0xffffffff;
+constexpr QRgb Black = 0xff000000;
+constexpr QRgb Orange = 0xffff8000;
+constexpr QRgb Red = 0xffff0000;
+
+constexpr int PlateLeft = 20;
+constexpr int PlateEnd = 745; // first column past the plates and the scale lines
+constexpr int UpperPlate = 15;
+constexpr int LowerPlate = 316;
+constexpr int SignLeft = 5;
+
+ApparatusState emptyApparatus()
+{
+    ApparatusState state;
+    initialiseApparatus(state);
+    return state;
+}
+
+// Puts a floating drop into the next slot; its whole-pixel row is the exact one truncated.
+int addDrop(ApparatusState &state, int x, double exactY, int radius, int gone = 0)
+{
+    const int number = ++state.DropCount;
+    Drop &drop = state.slot(number);
+    drop.X = x;
+    drop.Y = static_cast<int>(exactY);
+    drop.Radius = radius;
+    drop.Gone = gone;
+    state.exactY(number) = exactY;
+    return number;
+}
+
+ViewSettings settings(bool scale, bool thread = false)
+{
+    ViewSettings result;
+    result.showScale = scale;
+    result.showThread = thread;
+    return result;
+}
+
+int count(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &matches)
+{
+    const QRect clipped = area.intersected(image.rect());
+    int found = 0;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            found += matches(image.pixel(x, y)) ? 1 : 0;
+    return found;
+}
+
+int count(const QImage &image, const QRect &area, QRgb colour)
+{
+    return count(image, area, [colour](QRgb pixel) { return pixel == colour; });
+}
+
+// The smallest rectangle holding every pixel of the colour inside the area.
+QRect bounds(const QImage &image, const QRect &area, QRgb colour)
+{
+    const QRect clipped = area.intersected(image.rect());
+    QRect found;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            if (image.pixel(x, y) == colour)
+                found |= QRect(x, y, 1, 1);
+    return found;
+}
+
+QImage crop(const QImage &image, const QRect &area)
+{
+    return image.copy(area);
+}
+
+// Text as the pictures show it: the named font at a point size on a 96 DPI picture, black or
+// red on white, without smoothing, the top-left corner of its cell at (0, 0).
+QFont pictureFont(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("arial"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QImage referenceText(const QString &text, const QFont &font, QRgb colour, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(White);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(colour));
+    painter.drawText(0, painter.fontMetrics().ascent(), text);
+    return image;
+}
+
+int cellHeight(const QFont &font)
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(3780);
+    device.setDotsPerMeterY(3780);
+    return QFontMetrics(font, &device).height();
+}
+
+// The sign's cell, as far as the picture holds it and left of the plates.
+void compareSign(const QImage &picture, const QString &sign, int top)
+{
+    const QFont font = pictureFont(18, true);
+    const int height = cellHeight(font);
+    const QImage reference = referenceText(sign, font, Red, QSize(PlateLeft - SignLeft, height));
+    const QRect cell =
+        QRect(SignLeft, top, PlateLeft - SignLeft, height).intersected(picture.rect());
+    QCOMPARE(crop(picture, cell), crop(reference, cell.translated(-SignLeft, -top)));
+}
+
+// A renderer after the main window's first redraw, which always shows the scale: the signs
+// take their font name from it.
+struct Renderer : ApparatusRenderer {
+    Renderer() { redraw(emptyApparatus(), settings(true)); }
+};
+
+int scaleRow(int n)
+{
+    return UpperPlate + n * 30;
+}
+
+} // namespace
+
+class TestRenderer : public QObject {
+    Q_OBJECT
+private slots:
+    void pictureSizes()
+    {
+        ApparatusRenderer renderer;
+        renderer.redraw(emptyApparatus(), settings(true));
+        const QImage &apparatus = renderer.apparatusPicture();
+        const QImage &zoom = renderer.zoomPicture();
+        QCOMPARE(apparatus.size(), QSize(765, 336));
+        QCOMPARE(zoom.size(), QSize(150, 150));
+        for (const QImage *picture : {&apparatus, &zoom}) {
+            QCOMPARE(picture->dotsPerMeterX(), 3780);
+            QCOMPARE(picture->dotsPerMeterY(), 3780);
+        }
+    }
+
+    void plates_data()
+    {
+        QTest::addColumn<bool>("scale");
+        QTest::addRow("scale shown") << true;
+        QTest::addRow("scale hidden") << false;
+    }
+    void plates()
+    {
+        QFETCH(bool, scale);
+        Renderer renderer;
+        renderer.redraw(emptyApparatus(), settings(scale));
+        const QImage &picture = renderer.apparatusPicture();
+        for (int row : {UpperPlate - 1, UpperPlate, LowerPlate - 1, LowerPlate}) {
+            QCOMPARE(count(picture, QRect(PlateLeft, row, PlateEnd - PlateLeft, 1), Black),
+                     PlateEnd - PlateLeft);
+            QCOMPARE(picture.pixel(PlateLeft - 1, row), White);
+            QCOMPARE(picture.pixel(PlateEnd, row), White);
+        }
+        // Two pixels thick: the rows beside them are clear.
+        for (int row : {UpperPlate - 2, UpperPlate + 1, LowerPlate - 2, LowerPlate + 1})
+            QCOMPARE(count(picture, QRect(PlateLeft, row, PlateEnd - PlateLeft, 1), Black), 0);
+    }
+
+    void zoomPictureIsWhiteInABlackFrame()
+    {
+        Renderer renderer;
+        renderer.redraw(emptyApparatus(), settings(true, true));
+        const QImage &zoom = renderer.zoomPicture();
+        const QRect frame = zoom.rect();
+        QCOMPARE(count(zoom, QRect(0, 0, 150, 1), Black), 150);
+        QCOMPARE(count(zoom, QRect(0, 149, 150, 1), Black), 150);
+        QCOMPARE(count(zoom, QRect(0, 0, 1, 150), Black), 150);
+        QCOMPARE(count(zoom, QRect(149, 0, 1, 150), Black), 150);
+        QCOMPARE(count(zoom, frame.adjusted(1, 1, -1, -1), White), 148 * 148);
+    }
+
+    // The zoom picture shows drops only, even with the box over a plate, a sign and the scale.
+    void zoomShowsNoFurniture()
+    {
+        ViewSettings view = settings(true, true);
+        view.zoomLeft = viewgeometry::PictureOffset + 2;
+        view.zoomTop = viewgeometry::PictureOffset + 2;
+        Renderer renderer;
+        renderer.redraw(emptyApparatus(), view);
+        QCOMPARE(count(renderer.zoomPicture(), QRect(1, 1, 148, 148), White), 148 * 148);
+    }
+
+    void signsFollowPolarity_data()
+    {
+        QTest::addColumn<int>("polarity");
+        QTest::addColumn<int>("plusTop");
+        QTest::addColumn<int>("minusTop");
+        QTest::addRow("+1: upper plate positive") << +1 << 0 << 290;
+        QTest::addRow("-1: lower plate positive, minus partly above") << -1 << 300 << -10;
+    }
+    void signsFollowPolarity()
+    {
+        QFETCH(int, polarity);
+        QFETCH(int, plusTop);
+        QFETCH(int, minusTop);
+        ApparatusState state = emptyApparatus();
+        state.Polarity = polarity;
+        Renderer renderer;
+        renderer.redraw(state, settings(true));
+        const QImage &picture = renderer.apparatusPicture();
+
+        compareSign(picture, QStringLiteral("+"), plusTop);
+        compareSign(picture, QStringLiteral("_"), minusTop);
+
+        const int height = cellHeight(pictureFont(18, true));
+        const QRect plusCell(SignLeft, plusTop, PlateLeft - SignLeft, height);
+        const QRect minusCell(SignLeft, minusTop, PlateLeft - SignLeft, height);
+        QVERIFY(count(picture, plusCell, Red) > 0);
+        QVERIFY(count(picture, minusCell, Red) > 0);
+        // Red nowhere else: not in the sign column outside the cells, not right of it.
+        const int total = count(picture, picture.rect(), Red);
+        QCOMPARE(count(picture, plusCell, Red) + count(picture, minusCell, Red), total);
+        QCOMPARE(count(picture, QRect(SignLeft, 0, 26, 336), Red), total);
+    }
+
+    void scaleShown()
+    {
+        Renderer renderer;
+        renderer.redraw(emptyApparatus(), settings(true));
+        const QImage &picture = renderer.apparatusPicture();
+        const QFont labelFont = pictureFont(8, false);
+        const int labelHeight = cellHeight(labelFont);
+
+        for (int n = 1; n <= 9; ++n) {
+            const int y = scaleRow(n);
+            // Dotted: single pixels with gaps, from x 20 up to the plates' end and no further.
+            QCOMPARE(picture.pixel(PlateLeft, y), Black);
+            QCOMPARE(picture.pixel(PlateLeft - 1, y), White);
+            QVERIFY(count(picture, QRect(PlateEnd - 5, y, 5, 1), Black) > 0);
+            QCOMPARE(count(picture, QRect(PlateEnd, y, 765 - PlateEnd, 1), Black), 0);
+            const int dots = count(picture, QRect(PlateLeft, y, PlateEnd - PlateLeft, 1), Black);
+            QVERIFY2(dots > 200 && dots < 525, qPrintable(QString::number(dots)));
+            for (int x = PlateLeft; x < PlateEnd - 1; ++x)
+                QVERIFY(picture.pixel(x, y) != Black || picture.pixel(x + 1, y) != Black);
+
+            // The label reads 0.n, its cell's top-left corner at (5, y - 8).
+            const QString text = QStringLiteral("0.") + QString::number(n);
+            const QRect cell(SignLeft, y - 8, PlateLeft - SignLeft, labelHeight);
+            const QImage reference = referenceText(text, labelFont, Black, cell.size());
+            QCOMPARE(crop(picture, cell), reference);
+            QVERIFY(count(picture, cell, Black) > 0);
+        }
+
+        // Between the plates, black stands only on the nine lines and in the labels' cells.
+        int expected = 0;
+        for (int n = 1; n <= 9; ++n) {
+            const int y = scaleRow(n);
+            expected += count(picture, QRect(PlateLeft, y, PlateEnd - PlateLeft, 1), Black);
+            expected += count(picture, QRect(0, y - 8, PlateLeft, labelHeight), Black);
+        }
+        QCOMPARE(count(picture, QRect(0, UpperPlate + 1, 765, LowerPlate - UpperPlate - 2), Black),
+                 expected);
+    }
+
+    void scaleHidden()
+    {
+        Renderer renderer;
+        renderer.redraw(emptyApparatus(), settings(true));
+        renderer.redraw(emptyApparatus(), settings(false));
+        const QImage &picture = renderer.apparatusPicture();
+        QCOMPARE(count(picture, QRect(0, UpperPlate + 1, 765, LowerPlate - UpperPlate - 2), Black),
+                 0);
+        QCOMPARE(count(picture, QRect(0, 0, PlateLeft, 336), Black), 0);
+        // The signs stay, in the font the scale left behind.
+        compareSign(picture, QStringLiteral("+"), 0);
+        compareSign(picture, QStringLiteral("_"), 290);
+    }
+
+    void threadAtLeftEdgeWhenNeverPlaced()
+    {
+        Renderer renderer;
+        renderer.redraw(emptyApparatus(), settings(true, true));
+        const QImage &picture = renderer.apparatusPicture();
+        QCOMPARE(count(picture, QRect(0, 0, 1, 336), Orange), 336);
+        QCOMPARE(count(picture, picture.rect(), Orange), 336);
+    }
+
+    void threadHidden()
+    {
+        ApparatusState state = emptyApparatus();
+        state.ThreadX = 400;
+        Renderer renderer;
+        renderer.redraw(state, settings(true, true));
+        renderer.redraw(state, settings(true, false));
+        QCOMPARE(count(renderer.apparatusPicture(), renderer.apparatusPicture().rect(), Orange), 0);
+    }
+
+    // The signs' white cells are drawn after the thread and cut it; the scale's labels are drawn
+    // before it and the thread runs over them.
+    void threadAgainstTextCells()
+    {
+        const int signHeight = cellHeight(pictureFont(18, true));
+        ApparatusState state = emptyApparatus();
+        state.ThreadX = SignLeft;
+        Renderer renderer;
+        renderer.redraw(state, settings(false, true));
+        const QImage &underSigns = renderer.apparatusPicture();
+        const QRect column(SignLeft, 0, 1, 336);
+        QCOMPARE(count(underSigns, QRect(SignLeft, 0, 1, signHeight), Orange), 0);
+        QCOMPARE(count(underSigns, QRect(SignLeft, 290, 1, signHeight), Orange), 0);
+        QCOMPARE(count(underSigns, column, Orange), 336 - 2 * signHeight);
+        QCOMPARE(underSigns.pixel(SignLeft, signHeight), Orange);
+        QCOMPARE(underSigns.pixel(SignLeft, 289), Orange);
+        QCOMPARE(underSigns.pixel(SignLeft, 290 + signHeight), Orange);
+
+        // Column 8 crosses the labels' glyphs (seen without the thread) and stays orange there.
+        const int labelColumn = 8;
+        const QRect labels(labelColumn, scaleRow(1) - 8, 1, scaleRow(9) - scaleRow(1) + 8);
+        state.ThreadX = labelColumn;
+        renderer.redraw(state, settings(true, false));
+        QVERIFY(count(renderer.apparatusPicture(), labels, Black) > 0);
+        renderer.redraw(state, settings(true, true));
+        QCOMPARE(count(renderer.apparatusPicture(), labels, Orange), labels.height());
+    }
+
+    void dropBoxes_data()
+    {
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("zoomedSize");
+        QTest::addRow("radius 4: 3 px, zoomed 5 px") << 4 << 3 << 5;
+        QTest::addRow("radius 6: 4 px, zoomed 6 px") << 6 << 4 << 6;
+        QTest::addRow("radius 8: 4 px, zoomed 7 px") << 8 << 4 << 7;
+        QTest::addRow("radius 10: 5 px, zoomed 8 px") << 10 << 5 << 8;
+    }
+    void dropBoxes()
+    {
+        QFETCH(int, radius);
+        QFETCH(int, size);
+        QFETCH(int, zoomedSize);
+        ApparatusState state = emptyApparatus();
+        addDrop(state, 200, 150.0, radius);
+        ViewSettings view = settings(false);
+        // The drop 10 pixels right of and below the box's corner: magnified at (60, 60).
+        view.zoomLeft = 200 - 10 + viewgeometry::PictureOffset;
+        view.zoomTop = 150 - 10 + viewgeometry::PictureOffset;
+        Renderer renderer;
+        renderer.redraw(state, view);
+
+        const QRect around(180, 130, 40, 40);
+        QCOMPARE(bounds(renderer.apparatusPicture(), around, Black), QRect(200, 150, size, size));
+        QCOMPARE(renderer.apparatusPicture().pixel(200 + size / 2, 150 + size / 2), Black);
+        QCOMPARE(bounds(renderer.zoomPicture(), QRect(1, 1, 148, 148), Black),
+                 QRect(60, 60, zoomedSize, zoomedSize));
+        QCOMPARE(renderer.zoomPicture().pixel(60 + zoomedSize / 2, 60 + zoomedSize / 2), Black);
+    }
+
+    void whichDropsAreDrawn_data()
+    {
+        QTest::addColumn<int>("dropCount");
+        QTest::addColumn<QList<int>>("drawn");
+        QTest::addRow("count 3, slot 2 gone") << 3 << QList<int> {1, 3};
+        QTest::addRow("count 1 leaves stale slots undrawn") << 1 << QList<int> {1};
+        QTest::addRow("count 0 draws none") << 0 << QList<int> {};
+        QTest::addRow("negative count draws none") << -1 << QList<int> {};
+        QTest::addRow("count past the table draws none") << 101 << QList<int> {};
+    }
+    void whichDropsAreDrawn()
+    {
+        QFETCH(int, dropCount);
+        QFETCH(QList<int>, drawn);
+        ApparatusState state = emptyApparatus();
+        ViewSettings view = settings(false, true);
+        // Four drops well apart, every one under the zoom box; slot 2 has touched a plate.
+        view.zoomLeft = 100 + viewgeometry::PictureOffset;
+        view.zoomTop = 100 + viewgeometry::PictureOffset;
+        for (int i = 0; i < 4; ++i)
+            addDrop(state, 101 + 5 * i, 101.0 + 5 * i, 10, i == 1 ? 1 : 0);
+        state.DropCount = dropCount;
+        Renderer renderer;
+        renderer.redraw(state, view);
+
+        for (int number = 1; number <= 4; ++number) {
+            const Drop &drop = state.slot(number);
+            const QRect box(drop.X, drop.Y, 5, 5);
+            const QRect zoomed(6 * (drop.X - 100), 6 * (drop.Y - 100), 8, 8);
+            const int expected = drawn.contains(number) ? 1 : 0;
+            QCOMPARE(count(renderer.apparatusPicture(), box, Black) > 0, expected == 1);
+            QCOMPARE(count(renderer.zoomPicture(), zoomed, Black) > 0, expected == 1);
+        }
+    }
+
+    // A drop is magnified when X - bx and Y - by lie in 0..30; bx = zoomLeft - 14 = 31 and
+    // by = zoomTop - 14 = 18 here. The horizontal position is the whole pixel, the vertical one
+    // the exact row, truncated after magnifying.
+    void zoomPlacement_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<double>("exactY");
+        QTest::addColumn<QRect>("magnified"); // bounding box before clipping; empty: none
+
+        QTest::addRow("at the box's corner, exact row 20.5") << 31 << 20.5 << QRect(0, 15, 8, 8);
+        QTest::addRow("exact row 30.0") << 40 << 30.0 << QRect(54, 72, 8, 8);
+        QTest::addRow("exact row 30.5 moves 3 px") << 40 << 30.5 << QRect(54, 75, 8, 8);
+        QTest::addRow("exact row 30.99 truncates to 77") << 40 << 30.99 << QRect(54, 77, 8, 8);
+        QTest::addRow("one column left of the box") << 30 << 20.5 << QRect();
+        QTest::addRow("one row above the box") << 40 << 17.9 << QRect();
+        QTest::addRow("24 right, partly inside") << 55 << 20.0 << QRect(144, 12, 8, 8);
+        QTest::addRow("30 right passes but is clipped") << 61 << 20.0 << QRect();
+        QTest::addRow("31 right fails") << 62 << 20.0 << QRect();
+        QTest::addRow("30 below passes but is clipped") << 40 << 48.0 << QRect();
+    }
+    void zoomPlacement()
+    {
+        QFETCH(int, x);
+        QFETCH(double, exactY);
+        QFETCH(QRect, magnified);
+        ViewSettings view = settings(true, true);
+        view.zoomLeft = 45;
+        view.zoomTop = 32;
+        Renderer blank;
+        blank.redraw(emptyApparatus(), view);
+
+        ApparatusState state = emptyApparatus();
+        addDrop(state, x, exactY, 10);
+        Renderer renderer;
+        renderer.redraw(state, view);
+        const QImage &zoom = renderer.zoomPicture();
+        const QRect inside(1, 1, 148, 148);
+        QCOMPARE(bounds(zoom, inside, Black), magnified.intersected(inside));
+        if (magnified.isEmpty())
+            QCOMPARE(zoom, blank.zoomPicture());
+        // The apparatus picture shows the drop wherever the box is.
+        QVERIFY(count(renderer.apparatusPicture(), QRect(x, int(exactY), 5, 5), Black) > 0);
+    }
+
+    // Nothing is drawn incrementally: drops that went away leave nothing behind.
+    void redrawReplacesEverything()
+    {
+        ApparatusState state = emptyApparatus();
+        ViewSettings view = settings(true, true);
+        view.zoomLeft = 100 + viewgeometry::PictureOffset;
+        view.zoomTop = 100 + viewgeometry::PictureOffset;
+        addDrop(state, 110, 110.0, 10);
+        state.ThreadX = 300;
+        Renderer renderer;
+        renderer.redraw(emptyApparatus(), view);
+        const QImage emptyApparatusPicture = renderer.apparatusPicture();
+        const QImage emptyZoom = renderer.zoomPicture();
+
+        renderer.redraw(state, view);
+        QVERIFY(renderer.apparatusPicture() != emptyApparatusPicture);
+        QVERIFY(renderer.zoomPicture() != emptyZoom);
+        renderer.redraw(emptyApparatus(), view);
+        QCOMPARE(renderer.apparatusPicture(), emptyApparatusPicture);
+        QCOMPARE(renderer.zoomPicture(), emptyZoom);
+    }
+
+    // What a redraw leaves (font colour black, pen width 1) makes the next one look the same:
+    // labels stay black and lines one pixel wide after the red signs and the thick plates.
+    void laterRedrawsMatchTheFirst()
+    {
+        ApparatusState state = emptyApparatus();
+        state.ThreadX = 400;
+        addDrop(state, 120, 120.5, 8);
+        addDrop(state, 500, 200.25, 4);
+        const ViewSettings view = settings(true, true);
+        Renderer renderer;
+        renderer.redraw(state, view);
+        const QImage first = renderer.apparatusPicture();
+        const QImage firstZoom = renderer.zoomPicture();
+        for (int again = 0; again < 2; ++again) {
+            renderer.redraw(state, view);
+            QCOMPARE(renderer.apparatusPicture(), first);
+            QCOMPARE(renderer.zoomPicture(), firstZoom);
+        }
+        const QImage &picture = renderer.apparatusPicture();
+        QCOMPARE(count(picture, QRect(399, 0, 1, 336), Orange), 0);
+        QCOMPARE(count(picture, QRect(401, 0, 1, 336), Orange), 0);
+        QCOMPARE(count(picture, QRect(0, scaleRow(1) - 8, PlateLeft, 12), Red), 0);
+        QVERIFY(count(picture, QRect(0, scaleRow(1) - 8, PlateLeft, 12), Black) > 0);
+        QCOMPARE(count(picture, QRect(PlateLeft, scaleRow(1) + 1, 300, 1), Black), 0);
+    }
+};
+
+QTEST_MAIN(TestRenderer)
+#include "test_renderer.moc"
