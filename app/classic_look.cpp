@@ -1,5 +1,6 @@
 #include "classic_look.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace korvane {
@@ -42,6 +43,17 @@ void ClassicGroupBox::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(CaptionLeft, 0, captionWidth, metrics.height()), Qt::AlignCenter,
                      caption);
+}
+
+void ClassicScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    if (orientation() == Qt::Horizontal && event->modifiers() == Qt::NoModifier &&
+        (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 int ClassicCheckBoxStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,

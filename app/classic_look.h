@@ -1,10 +1,12 @@
-// The classic desktop look of the control panel that the platform's style lacks: group boxes
-// with an etched frame whose caption sits in the top line, and check boxes whose caption
-// stands close to the box so that the layout's widths hold the captions.
+// The classic desktop look and feel of the control panel that the platform's style lacks: group
+// boxes with an etched frame whose caption sits in the top line, check boxes whose caption
+// stands close to the box so that the layout's widths hold the captions, and a scroll bar whose
+// arrow keys go the way they point.
 #pragma once
 
 #include <QGroupBox>
 #include <QProxyStyle>
+#include <QScrollBar>
 
 namespace korvane {
 
@@ -15,6 +17,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+/// A horizontal scroll bar whose Left and Right arrow keys move it left and right; Qt's own
+/// scroll bar takes them the other way round.
+class ClassicScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class ClassicCheckBoxStyle : public QProxyStyle {

@@ -203,7 +203,7 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
         groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"), QRect(170, 20, 121, 141));
     onoff = button(GroupBox1, "onoff", QStringLiteral("&On"), QRect(16, 24, 89, 33));
     onEvent(onoff, &QPushButton::clicked, &Tmilikanfrm::onoffClick);
-    voltsb = named(new QScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
+    voltsb = named(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
     voltsb->setGeometry(16, 64, 89, 17);
     voltsb->setRange(0, 5000);
     voltsb->setSingleStep(1);
@@ -481,6 +481,7 @@ void Tmilikanfrm::voltsbChange()
     voltlb->setText(
         QString::fromStdString(voltageText(m_state.VoltageSetting, userDecimalSeparator())));
     voltlb->adjustSize();
+    chargebtClick();
 }
 
 void Tmilikanfrm::flipcbClick()

@@ -2,6 +2,7 @@
 // application's message box with a period added as the rule says, and the program carries on.
 #include "handler_guard.h"
 #include "main_window.h"
+#include "window_fixtures.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,21 +16,6 @@
 using namespace korvane;
 
 namespace {
-
-// Records what would have been shown, for as long as it lives.
-class RecordingReporter {
-public:
-    RecordingReporter()
-        : m_previous(setErrorReporter([this](const QString &message) { messages << message; }))
-    {
-    }
-    ~RecordingReporter() { setErrorReporter(m_previous); }
-
-    QStringList messages;
-
-private:
-    ErrorReporter m_previous;
-};
 
 // What the message box showed, read while it was open.
 struct ShownBox {
