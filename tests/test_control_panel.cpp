@@ -655,6 +655,21 @@ private slots:
         QCOMPARE(window->state().Polarity, -1);
     }
 
+    void letterSharedInsideAMenuMovesThenEnterChooses()
+    {
+        pressAlt(Qt::Key_O);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto *options = window->findChild<QMenu *>("Options1");
+        QTest::keyClick(options, Qt::Key_V);
+        QCOMPARE(options->activeAction(), action("Variable1"));
+        QTest::keyClick(options, Qt::Key_V);
+        QCOMPARE(options->activeAction(), action("Samecharge2"));
+        QVERIFY(action("Variable1")->isChecked());
+        QTest::keyClick(options, Qt::Key_Return);
+        QTRY_VERIFY(action("Samecharge2")->isChecked());
+        QVERIFY(!action("Variable1")->isChecked());
+    }
+
     void helpMenuByItsLetter()
     {
         pressAlt(Qt::Key_H);
