@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 using namespace korvane;
 
@@ -81,14 +82,22 @@ private slots:
 
     void keepsFollowingBeyondTheLimit()
     {
-        // Past a limit the box stays, and further movements still reach it until the release.
-        QTest::mousePress(zsh(), Qt::LeftButton, {}, QPoint(12, 12));
-        QTest::mouseMove(zsh(), QPoint(-900, 12));
+        // Through the window, as the platform delivers the pointer: past a limit the box stays,
+        // and the movements and the release still reach it, over other controls too.
+        QWindow *platform = window->windowHandle();
+        const auto inWindow = [this](QPoint inBox) { return zsh()->mapTo(window.get(), inBox); };
+        QTest::mousePress(platform, Qt::LeftButton, {}, inWindow(QPoint(12, 12)));
+        QVERIFY(window->state().ZoomDragging);
+        QTest::mouseMove(platform, inWindow(QPoint(-900, 12)));
         QCOMPARE(zsh()->pos(), QPoint(20, 32));
-        QTest::mouseMove(zsh(), QPoint(12, 112));
-        QCOMPARE(zsh()->pos(), QPoint(20, 132));
-        QTest::mouseRelease(zsh(), Qt::LeftButton, {}, QPoint(12, 12));
+        const QPoint overThePanel = control<QWidget>("Addbt")->mapTo(window.get(), QPoint(5, 5));
+        QTest::mouseMove(platform, overThePanel);
+        // Its centre follows across; downward it stops at the limit.
+        const int centreX = control<QWidget>("Panel3")->mapFrom(window.get(), overThePanel).x();
+        QCOMPARE(zsh()->pos(), QPoint(centreX - 12, 320));
+        QTest::mouseRelease(platform, Qt::LeftButton, {}, overThePanel);
         QVERIFY(!window->state().ZoomDragging);
+        QCOMPARE(window->state().DropCount, 0); // the press never reached Add Oil
     }
 
     void movementWithoutPressOnlyHidesTheLabel()
