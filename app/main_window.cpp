@@ -10,6 +10,7 @@
 #include "control_panel.h"
 #include "handler_guard.h"
 #include "image_view.h"
+#include "layout_colours.h"
 #include "legacy_fonts.h"
 #include "mnemonics.h"
 #include "step.h"
@@ -38,10 +39,10 @@ namespace korvane {
 
 namespace {
 
-const QColor Cream(254, 253, 199);
-const QColor Khaki(169, 150, 109);
-const QColor Navy(0, 0, 128);
-const QColor Silver(192, 192, 192);
+using layout::Cream;
+using layout::Khaki;
+using layout::Navy;
+using layout::Silver;
 
 constexpr QSize WindowOuterSize(800, 600);
 constexpr int StepMilliseconds = 100;

@@ -3,6 +3,7 @@
 #include "bevel_panel.h"
 #include "dialog_placement.h"
 #include "handler_guard.h"
+#include "layout_colours.h"
 #include "legacy_fonts.h"
 
 #include <QLabel>
@@ -17,8 +18,8 @@ namespace korvane {
 
 namespace {
 
-const QColor Khaki(169, 150, 109);
-const QColor Cream(254, 253, 199);
+using layout::Cream;
+using layout::Khaki;
 const QColor DarkKhaki(96, 80, 48);
 const QColor PlateGrey(90, 90, 96);
 const QColor SignRed(200, 30, 30);

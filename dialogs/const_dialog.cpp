@@ -2,6 +2,7 @@
 
 #include "dialog_placement.h"
 #include "handler_guard.h"
+#include "layout_colours.h"
 #include "legacy_fonts.h"
 
 #include <QLabel>
@@ -12,7 +13,8 @@ namespace korvane {
 
 namespace {
 
-const QColor Khaki(169, 150, 109);
+using layout::Khaki;
+
 constexpr QSize ClientSize(271, 183);
 constexpr int LabelHeight = 16;
 
