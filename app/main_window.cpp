@@ -8,6 +8,7 @@
 #include "classic_look.h"
 #include "const_dialog.h"
 #include "control_panel.h"
+#include "desktop_identity.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "legacy_fonts.h"
@@ -112,6 +113,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 {
     setObjectName(QStringLiteral("Tmilikanfrm"));
     setWindowTitle(QStringLiteral("Korvane"));
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
