@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "accessibility.h"
 #include "arrow_picture.h"
 #include "bevel_panel.h"
 #include "centring.h"
@@ -136,6 +137,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 
     constfrm = new Tconstfrm(this);
     aboutboxp = new Taboutboxp(this);
+    makeAccessible(*this);
 }
 
 Tmilikanfrm::~Tmilikanfrm() = default;
