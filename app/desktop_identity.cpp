@@ -9,9 +9,10 @@ QString appId()
 
 QIcon programIcon()
 {
-    // QIcon reads a file only when a size is asked for, so this costs nothing at start-up.
+    // QIcon decodes each file as it is added: the larger sizes would cost start-up time and
+    // memory that no title bar needs.
     QIcon icon;
-    for (const int size : {KORVANE_ICON_SIZES})
+    for (const int size : {KORVANE_WINDOW_ICON_SIZES})
         icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(appId()),
                      QSize(size, size));
     return icon;

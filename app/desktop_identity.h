@@ -10,7 +10,8 @@ namespace korvane {
 /// The reverse-DNS id; the desktop entry is installed as "<id>.desktop".
 QString appId();
 
-/// The program's icon at each size it is drawn for, from the program's own resources.
+/// The program's icon for its windows, at the sizes title bars and task bars use (16 to 64 px),
+/// from the program's own resources. Launchers take the larger installed sizes from the theme.
 QIcon programIcon();
 
 } // namespace korvane
