@@ -102,8 +102,11 @@ void makeAccessible(Tmilikanfrm &window)
 {
     installPictureInterface();
 
+    // The controls lie under the central widget; the dialogs, also the window's children, reuse
+    // some of their names ("Panel1").
+    QWidget *controls = window.centralWidget();
     for (const Naming &naming : namings) {
-        auto *widget = window.findChild<QWidget *>(QLatin1String(naming.control));
+        auto *widget = controls->findChild<QWidget *>(QLatin1String(naming.control));
         if (!widget)
             continue;
         if (*naming.name)
@@ -112,7 +115,7 @@ void makeAccessible(Tmilikanfrm &window)
             widget->setAccessibleDescription(QString::fromUtf8(naming.description));
     }
     // Left alone, a group box inside another one takes the outer box's title as its name.
-    for (QGroupBox *group : window.findChildren<QGroupBox *>())
+    for (QGroupBox *group : controls->findChildren<QGroupBox *>())
         group->setAccessibleName(spokenCaption(group->title()));
 
     window.menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
@@ -123,7 +126,7 @@ void makeAccessible(Tmilikanfrm &window)
 
     // The description follows the drops the picture shows; it is rewritten only when their
     // number changes, not at every redraw.
-    auto *view = window.findChild<QWidget *>(QStringLiteral("capacitor"));
+    auto *view = controls->findChild<QWidget *>(QStringLiteral("capacitor"));
     if (!view)
         return;
     int shown = floatingDrops(window.state());
