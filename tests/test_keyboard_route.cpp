@@ -121,12 +121,6 @@ private slots:
         QCOMPARE(focused(), QStringLiteral("flipcb"));
     }
 
-    void arrowButtonIsNoStop()
-    {
-        QCOMPARE(tabTo(QStringLiteral("SpeedButton1")), -1);
-        QCOMPARE(find("SpeedButton1")->focusPolicy(), Qt::NoFocus);
-    }
-
     void everyStopActsFromTheKeyboard_data()
     {
         QTest::addColumn<QString>("control");
