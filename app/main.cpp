@@ -1,5 +1,6 @@
 // Start-up: the application's title, the main window, then the event loop until the main window
 // closes. Without a display the program says so in one line instead of aborting.
+#include "desktop_identity.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     std::setlocale(LC_NUMERIC, "C");
 
     QApplication::setApplicationName(QStringLiteral("Korvane"));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(korvane::appId());
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     korvane::Tmilikanfrm window;

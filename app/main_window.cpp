@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "accessibility.h"
 #include "arrow_picture.h"
 #include "bevel_panel.h"
 #include "centring.h"
@@ -8,6 +9,7 @@
 #include "classic_look.h"
 #include "const_dialog.h"
 #include "control_panel.h"
+#include "desktop_identity.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
@@ -113,6 +115,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 {
     setObjectName(QStringLiteral("Tmilikanfrm"));
     setWindowTitle(QStringLiteral("Korvane"));
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -135,6 +138,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 
     constfrm = new Tconstfrm(this);
     aboutboxp = new Taboutboxp(this);
+    makeAccessible(*this);
 }
 
 Tmilikanfrm::~Tmilikanfrm() = default;

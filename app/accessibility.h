@@ -1,0 +1,29 @@
+// What a screen reader learns about the main window: a name for every control, menu and
+// picture (the caption without its "&", or a plain name where the layout gives none), what the
+// two pictures show, and the stopwatch and voltage readouts as text that announces its changes.
+// Nothing here changes what the window shows.
+#pragma once
+
+#include "apparatus_state.h"
+
+#include <QString>
+
+namespace korvane {
+
+class Tmilikanfrm;
+
+/// Names the window's controls, found by their object names, and keeps the apparatus view's
+/// description in step with the drops it shows. Call once, after the window is built.
+void makeAccessible(Tmilikanfrm &window);
+
+/// The drops still floating between the plates: slots 1..DropCount that have not touched one.
+int floatingDrops(const ApparatusState &state);
+
+/// The apparatus view's description for that many floating drops.
+QString apparatusDescription(int floating);
+
+/// A caption as it is read aloud: without the "&" that marks its underlined letter ("&&"
+/// stands for one "&") and without the blanks around it.
+QString spokenCaption(const QString &caption);
+
+} // namespace korvane

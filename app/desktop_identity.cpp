@@ -1,0 +1,21 @@
+#include "desktop_identity.h"
+
+namespace korvane {
+
+QString appId()
+{
+    return QStringLiteral(KORVANE_APP_ID);
+}
+
+QIcon programIcon()
+{
+    // QIcon decodes each file as it is added: the larger sizes would cost start-up time and
+    // memory that no title bar needs.
+    QIcon icon;
+    for (const int size : {KORVANE_WINDOW_ICON_SIZES})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(appId()),
+                     QSize(size, size));
+    return icon;
+}
+
+} // namespace korvane

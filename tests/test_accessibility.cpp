@@ -1,0 +1,365 @@
+// What a screen reader finds in the main window, read through Qt's accessibility interfaces:
+// a name for every control, menu and menu item, what the two pictures show, and the
+// stopwatch and voltage readouts, whose names follow their text.
+#include "accessibility.h"
+#include "main_window.h"
+#include "scripted_random.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <memory>
+
+using namespace korvane;
+
+namespace {
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    if (!iface)
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    return iface;
+}
+
+QString nameOf(QObject *object)
+{
+    return accessible(object)->text(QAccessible::Name);
+}
+
+QString descriptionOf(QObject *object)
+{
+    return accessible(object)->text(QAccessible::Description);
+}
+
+// The interface of a menu item, as the menu that holds it presents it.
+QAccessibleInterface *itemOf(QMenu *menu, QAction *action)
+{
+    QAccessibleInterface *list = accessible(menu);
+    for (int i = 0; i < list->childCount(); ++i) {
+        if (list->child(i)->object() == action)
+            return list->child(i);
+    }
+    return nullptr;
+}
+
+// Every element a screen reader can reach below `iface` that shows and bears no name.
+void collectUnnamed(QAccessibleInterface *iface, const QObject *skip, QStringList &unnamed,
+                    int depth = 0)
+{
+    if (!iface || depth > 12 || iface->state().invisible)
+        return;
+    if (iface->object() != skip && iface->role() != QAccessible::Separator &&
+        iface->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject *object = iface->object();
+        unnamed << QStringLiteral("%1 (%2)").arg(object ? object->objectName() : QString(),
+                                                 object ? object->metaObject()->className() : "");
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectUnnamed(iface->child(i), skip, unnamed, depth + 1);
+}
+
+// Ten drops in Variable mode: the first large, neutral and just above the lower plate, so that
+// it touches the plate within a few steps; the other nine small, neutral and high up.
+std::unique_ptr<RandomSource> oneDropNearTheLowerPlate()
+{
+    QList<int> draws {100, 270, 10, 3};
+    for (int i = 1; i < 10; ++i)
+        draws << 100 + 40 * i << 0 << 10 << 0;
+    return std::make_unique<ScriptedRandom>(draws);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Tmilikanfrm> m_window;
+
+    template<class T = QWidget> T *find(const char *name)
+    {
+        T *found = m_window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Korvane")); }
+    void init() { m_window = std::make_unique<Tmilikanfrm>(oneDropNearTheLowerPlate()); }
+    void cleanup() { m_window.reset(); }
+
+    // ---- Names ---------------------------------------------------------------------------------
+
+    void controlNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("Tmilikanfrm") << "Korvane";
+        QTest::addRow("Panel1") << "Experiment";
+        QTest::addRow("Panel3") << "Apparatus";
+        QTest::addRow("capacitor") << "Apparatus view";
+        QTest::addRow("zsh") << "Zoom box";
+        QTest::addRow("zlb") << "Zoom box:Click and Drag to move";
+        QTest::addRow("Panel2") << "Control panel";
+        QTest::addRow("GroupBox4") << "Controls";
+        // Nested group boxes: each by its own title, not by the outer box's.
+        QTest::addRow("GroupBox3") << "Oil";
+        QTest::addRow("GroupBox1") << "Voltage";
+        QTest::addRow("GroupBox2") << "Timer";
+        QTest::addRow("Addbt") << "Add Oil";
+        // Check boxes: without the blank their captions start with.
+        QTest::addRow("Scalebx") << "Show Scale";
+        QTest::addRow("Resetb") << "Clean Up";
+        QTest::addRow("onoff") << "On";
+        QTest::addRow("voltsb") << "Voltage";
+        QTest::addRow("voltlb") << "0 V";
+        QTest::addRow("flipcb") << "Flip Voltage";
+        QTest::addRow("startbt") << "Start";
+        QTest::addRow("timerlb") << "0.0 s";
+        QTest::addRow("resetbt") << "Reset";
+        QTest::addRow("threadcb") << "Show Thread";
+        QTest::addRow("freezebt") << "Freeze Screen";
+        // Its letters stand one below the other; read aloud, they are the two words.
+        QTest::addRow("Label2") << "Zoom box";
+        QTest::addRow("zim") << "Zoom picture";
+        QTest::addRow("SpeedButton1") << "Exit";
+    }
+    void controlNames()
+    {
+        QFETCH(QString, name);
+        const QString control = QString::fromLatin1(QTest::currentDataTag());
+        QObject *object = control == m_window->objectName()
+            ? static_cast<QObject *>(m_window.get())
+            : find<QObject>(control.toLatin1().constData());
+        QCOMPARE(nameOf(object), name);
+    }
+
+    void everythingShownHasAName()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QStringList unnamed;
+        // The main window's central widget is Qt's holder for the layout, not a control.
+        collectUnnamed(accessible(m_window.get()), m_window->centralWidget(), unnamed);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
+
+    void menusAndTheirItems_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("menuName");
+        QTest::addColumn<QStringList>("items"); // object names of the items, separators left out
+        QTest::addColumn<QStringList>("names");
+        QTest::addRow("File") << "Edit1"
+                              << "File" << QStringList {"Copy2", "Print2", "Exit1"}
+                              << QStringList {"Copy", "Print", "Exit"};
+        QTest::addRow("Options") << "Options1"
+                                 << "Options"
+                                 << QStringList {"Variable1", "SameMass1", "SameCharge1",
+                                                 "Samecharge2", "Showconstants1"}
+                                 << QStringList {"Variable", "Same Radius (4e-7 m)",
+                                                 "Same +ve Charge", "Same -ve Charge",
+                                                 "Show constants"};
+        QTest::addRow("Help") << "Help1"
+                              << "Help" << QStringList {"about1"} << QStringList {"About"};
+        QTest::addRow("pop-up") << "PopupMenu1"
+                                << "Apparatus view menu" << QStringList {"Copy1", "Print1"}
+                                << QStringList {"Copy", "Print"};
+    }
+    void menusAndTheirItems()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, menuName);
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, names);
+        auto *found = find<QMenu>(menu.toLatin1().constData());
+        QCOMPARE(nameOf(found), menuName);
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            auto *action = m_window->findChild<QAction *>(items.at(i));
+            QVERIFY2(action, qPrintable(items.at(i)));
+            QAccessibleInterface *item = itemOf(found, action);
+            QVERIFY2(item, qPrintable(items.at(i)));
+            QCOMPARE(item->role(), QAccessible::MenuItem);
+            QCOMPARE(item->text(QAccessible::Name), names.at(i));
+        }
+    }
+
+    void menuBarTitles()
+    {
+        QAccessibleInterface *bar = accessible(m_window->menuBar());
+        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Menu bar"));
+        QStringList titles;
+        for (int i = 0; i < bar->childCount(); ++i)
+            titles << bar->child(i)->text(QAccessible::Name);
+        QCOMPARE(titles, (QStringList {"File", "Options", "Help"}));
+    }
+
+    // A button whose caption changes is renamed with it; the "&" never shows in the name.
+    void changingCaptionsRenameTheirButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addRow("supply") << "onoff"
+                                << "On"
+                                << "Off";
+        QTest::addRow("stopwatch") << "startbt"
+                                   << "Start"
+                                   << "Stop";
+        QTest::addRow("freeze") << "freezebt"
+                                << "Freeze Screen"
+                                << "UnFreeze Screen";
+    }
+    void changingCaptionsRenameTheirButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        auto *pressed = find<QPushButton>(button.toLatin1().constData());
+        QCOMPARE(nameOf(pressed), before);
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        QCOMPARE(nameOf(pressed), after);
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        QCOMPARE(nameOf(pressed), before);
+    }
+
+    void spokenCaptions_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("spoken");
+        QTest::addRow("underlined first letter") << "&Add Oil"
+                                                 << "Add Oil";
+        QTest::addRow("underlined inner letter") << "Un&Freeze Screen"
+                                                 << "UnFreeze Screen";
+        QTest::addRow("leading blank") << " &Flip Voltage"
+                                       << "Flip Voltage";
+        QTest::addRow("doubled ampersand is one") << "Salt && Pepper"
+                                                  << "Salt & Pepper";
+        QTest::addRow("trailing ampersand") << "Oil&"
+                                            << "Oil";
+        QTest::addRow("no letter underlined") << "Show constants"
+                                              << "Show constants";
+        QTest::addRow("empty") << ""
+                               << "";
+    }
+    void spokenCaptions()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenCaption(caption), spoken);
+    }
+
+    // ---- The pictures --------------------------------------------------------------------------
+
+    void picturesAreGraphics()
+    {
+        for (const char *name : {"capacitor", "zim"}) {
+            QCOMPARE(accessible(find(name))->role(), QAccessible::Graphic);
+            QVERIFY(!descriptionOf(find(name)).isEmpty());
+        }
+    }
+
+    void apparatusViewTellsItsDrops()
+    {
+        QWidget *view = find("capacitor");
+        QCOMPARE(descriptionOf(view), QStringLiteral("No drops between the plates"));
+        m_window->freezebtClick(); // the test steps by hand
+        QTest::mouseClick(find("Addbt"), Qt::LeftButton);
+        QCOMPARE(m_window->state().DropCount, 10);
+        QCOMPARE(descriptionOf(view), QStringLiteral("10 drops floating between the plates"));
+
+        // The large drop touches the lower plate within a few steps; the small ones float on.
+        int steps = 0;
+        while (floatingDrops(m_window->state()) == 10 && steps < 50) {
+            m_window->Timer1Timer();
+            ++steps;
+        }
+        QCOMPARE(floatingDrops(m_window->state()), 9);
+        QCOMPARE(descriptionOf(view), QStringLiteral("9 drops floating between the plates"));
+
+        // Clean Up does not redraw: the picture, and so its description, still shows the drops
+        // until the next redraw.
+        QTest::mouseClick(find("Resetb"), Qt::LeftButton);
+        QCOMPARE(descriptionOf(view), QStringLiteral("9 drops floating between the plates"));
+        m_window->Timer1Timer();
+        QCOMPARE(descriptionOf(view), QStringLiteral("No drops between the plates"));
+    }
+
+    void floatingDropsCount_data()
+    {
+        QTest::addColumn<int>("dropCount");
+        QTest::addColumn<QList<int>>("gone"); // Gone of slots 1, 2, ... in turn
+        QTest::addColumn<int>("floating");
+        QTest::addRow("empty table") << 0 << QList<int> {} << 0;
+        QTest::addRow("all floating") << 3 << QList<int> {0, 0, 0} << 3;
+        QTest::addRow("gone drops do not count") << 4 << QList<int> {0, 1, 0, 1} << 2;
+        QTest::addRow("slots past the count do not count") << 2 << QList<int> {0, 0, 0, 0} << 2;
+        QTest::addRow("a full table") << 100 << QList<int>(100, 0) << 100;
+        QTest::addRow("a count past the table reads the table only")
+            << 101 << QList<int>(100, 0) << 100;
+        QTest::addRow("a negative count reads nothing") << -1 << QList<int> {0} << 0;
+    }
+    void floatingDropsCount()
+    {
+        QFETCH(int, dropCount);
+        QFETCH(QList<int>, gone);
+        QFETCH(int, floating);
+        ApparatusState state;
+        for (int i = 0; i < gone.size(); ++i)
+            state.slot(i + 1).Gone = gone.at(i);
+        state.DropCount = dropCount;
+        QCOMPARE(floatingDrops(state), floating);
+    }
+
+    void descriptionsForEachCount_data()
+    {
+        QTest::addColumn<int>("floating");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("none") << 0 << "No drops between the plates";
+        QTest::addRow("one") << 1 << "1 drop floating between the plates";
+        QTest::addRow("two") << 2 << "2 drops floating between the plates";
+        QTest::addRow("a full table") << 100 << "100 drops floating between the plates";
+    }
+    void descriptionsForEachCount()
+    {
+        QFETCH(int, floating);
+        QFETCH(QString, description);
+        QCOMPARE(apparatusDescription(floating), description);
+    }
+
+    // ---- The readouts --------------------------------------------------------------------------
+
+    // Their names are their current text, so that a screen reader hears each new reading.
+    void voltageReadoutFollowsTheSlider()
+    {
+        auto *voltlb = find<QLabel>("voltlb");
+        QCOMPARE(descriptionOf(voltlb), QStringLiteral("Voltage across the plates"));
+        QTest::mouseClick(find("onoff"), Qt::LeftButton);
+        find<QScrollBar>("voltsb")->setValue(1250);
+        QCOMPARE(nameOf(voltlb), voltlb->text());
+        QVERIFY(nameOf(voltlb).startsWith(QStringLiteral("12")));
+        QVERIFY(nameOf(voltlb).endsWith(QStringLiteral(" V")));
+    }
+
+    void stopwatchReadoutFollowsTheCount()
+    {
+        auto *timerlb = find<QLabel>("timerlb");
+        QCOMPARE(descriptionOf(timerlb), QStringLiteral("Stopwatch"));
+        m_window->freezebtClick();
+        QTest::mouseClick(find("startbt"), Qt::LeftButton);
+        for (int i = 0; i < 12; ++i)
+            m_window->Timer1Timer();
+        QCOMPARE(nameOf(timerlb), QStringLiteral("1.2 s"));
+        QTest::mouseClick(find("resetbt"), Qt::LeftButton);
+        QCOMPARE(nameOf(timerlb), QStringLiteral("0.0 s"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
