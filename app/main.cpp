@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <QTimer>
 
 #include <clocale>
@@ -30,14 +31,34 @@ bool environmentNamesDisplay()
     return false;
 }
 
-// While the platform is being connected, its complaints become the one line above.
+// What the platform said while it was being connected.
+QStringList &platformMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+// While the platform is being connected, a display that cannot be reached becomes the one line
+// above; any other failure is shown as the platform gave it.
 void startupMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtFatalMsg)
-        needDisplay();
-    if (context.category && QByteArray(context.category).startsWith("qt.qpa"))
+    if (context.category && QByteArray(context.category).startsWith("qt.qpa")) {
+        platformMessages() << message;
         return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        return;
+    }
+    for (const QString &said : platformMessages()) {
+        if (said.contains(QLatin1String("could not connect to display")) ||
+            said.contains(QLatin1String("Failed to create wl_display")))
+            needDisplay();
+    }
+    for (const QString &said : platformMessages())
+        std::fprintf(stderr, "%s\n", qPrintable(said));
+    std::fprintf(stderr, "korvane: %s\n", qPrintable(message));
+    std::exit(EXIT_FAILURE);
 }
 
 } // namespace
