@@ -13,12 +13,13 @@
 
 namespace {
 
+// Ends at once: nothing has been set up that needs tearing down.
 void needDisplay()
 {
     std::fputs("korvane: needs a graphical display; on a machine without one, run it as "
                "'xvfb-run korvane'\n",
                stderr);
-    std::exit(EXIT_FAILURE);
+    std::_Exit(EXIT_FAILURE);
 }
 
 bool environmentNamesDisplay()
@@ -58,7 +59,7 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
     for (const QString &said : platformMessages())
         std::fprintf(stderr, "%s\n", qPrintable(said));
     std::fprintf(stderr, "korvane: %s\n", qPrintable(message));
-    std::exit(EXIT_FAILURE);
+    std::_Exit(EXIT_FAILURE);
 }
 
 } // namespace

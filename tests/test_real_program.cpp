@@ -128,6 +128,34 @@ private slots:
         xvfb.waitForFinished();
     }
 
+    void saysSoWithoutADisplay_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addRow("no display named") << QString();
+        QTest::addRow("a display nobody serves") << QStringLiteral(":4711");
+    }
+    void saysSoWithoutADisplay()
+    {
+        QFETCH(QString, display);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QLatin1String(name));
+        if (!display.isEmpty())
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        QProcess headless;
+        headless.setProcessEnvironment(environment);
+        headless.start(QStringLiteral(KORVANE_PROGRAM), {});
+        QVERIFY(headless.waitForFinished(10000));
+        QCOMPARE(headless.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(headless.exitCode(), 1);
+        const QStringList said = QString::fromLocal8Bit(headless.readAllStandardError())
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().contains(QLatin1String("needs a graphical display")) &&
+                     said.first().contains(QLatin1String("xvfb-run")),
+                 qPrintable(said.first()));
+    }
+
     void startsWithTheAboutBoxThatClosesItself()
     {
         QTRY_VERIFY_WITH_TIMEOUT(windowShown(QStringLiteral("Korvane")), 10000);
