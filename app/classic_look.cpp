@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <QToolTip>
 
 #include <iterator>
@@ -175,6 +177,34 @@ void ClassicScrollBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     QScrollBar::keyPressEvent(event);
+}
+
+void ClassicScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider slider;
+    initStyleOption(&slider);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect =
+        style()->subControlRect(QStyle::CC_ScrollBar, &slider, QStyle::SC_ScrollBarSlider, this);
+    focus.backgroundColor = palette().color(QPalette::Button);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+void ClassicPushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 int ClassicCheckBoxStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,

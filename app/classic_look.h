@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScrollBar>
 
 namespace korvane {
@@ -30,11 +31,23 @@ protected:
 };
 
 /// A horizontal scroll bar whose Left and Right arrow keys move it left and right; Qt's own
-/// scroll bar takes them the other way round.
+/// scroll bar takes them the other way round. With the keyboard focus it shows a focus frame
+/// round its thumb, as the push buttons do round their caption.
 class ClassicScrollBar : public QScrollBar {
     Q_OBJECT
 public:
     using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+/// A push button that Enter presses as Space does, outside dialogs too.
+class ClassicPushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
