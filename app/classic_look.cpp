@@ -1,7 +1,13 @@
 #include "classic_look.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
+#include <QToolTip>
+
+#include <iterator>
 
 namespace korvane {
 
@@ -9,7 +15,124 @@ namespace {
 constexpr int CaptionLeft = 8; // where the caption starts in the frame's top line
 constexpr int CaptionPadding = 2;
 constexpr int CheckBoxLabelSpacing = 2;
+
+struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb active;
+    QRgb disabled;
+    QRgb inactive;
+};
+
+// Black text on light grey faces: the colours the layout's panels, labels and buttons were
+// drawn against.
+constexpr RoleColours ClassicColours[] = {
+    {QPalette::WindowText, 0xff000000, 0xffbebebe, 0xff000000},
+    {QPalette::Button, 0xffefefef, 0xffefefef, 0xffefefef},
+    {QPalette::Light, 0xffffffff, 0xffffffff, 0xffffffff},
+    {QPalette::Midlight, 0xffcacaca, 0xffcacaca, 0xffcacaca},
+    {QPalette::Dark, 0xff9f9f9f, 0xffbebebe, 0xff9f9f9f},
+    {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8, 0xffb8b8b8},
+    {QPalette::Text, 0xff000000, 0xffbebebe, 0xff000000},
+    {QPalette::BrightText, 0xffffffff, 0xffffffff, 0xffffffff},
+    {QPalette::ButtonText, 0xff000000, 0xffbebebe, 0xff000000},
+    {QPalette::Base, 0xffffffff, 0xffefefef, 0xffffffff},
+    {QPalette::Window, 0xffefefef, 0xffefefef, 0xffefefef},
+    {QPalette::Shadow, 0xff767676, 0xffb1b1b1, 0xff767676},
+    {QPalette::Highlight, 0xff308cc6, 0xff919191, 0xff308cc6},
+    {QPalette::HighlightedText, 0xffffffff, 0xffffffff, 0xffffffff},
+    {QPalette::Link, 0xff0000ff, 0xff0000ff, 0xff0000ff},
+    {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff, 0xffff00ff},
+    {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7, 0xfff7f7f7},
+    {QPalette::NoRole, 0xff000000, 0xff000000, 0xff000000},
+    {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc, 0xffffffdc},
+    {QPalette::ToolTipText, 0xff000000, 0xff000000, 0xff000000},
+    {QPalette::PlaceholderText, 0x80000000, 0x80000000, 0x80000000},
+};
+
+constexpr bool inRoleOrder()
+{
+    for (int i = 0; i < int(std::size(ClassicColours)); ++i) {
+        if (ClassicColours[i].role != i)
+            return false;
+    }
+    return true;
+}
+static_assert(inRoleOrder(), "the table is indexed by colour role");
+
+// The kinds of widget for which a platform theme may give a palette of its own; such a palette
+// would win over the application's.
+constexpr const char *ThemedClasses[] = {
+    "QToolButton",      "QAbstractButton", "QCheckBox",
+    "QRadioButton",     "QHeaderView",     "QAbstractItemView",
+    "QMessageBoxLabel", "QTabBar",         "QLabel",
+    "QGroupBox",        "QMenu",           "QMenuBar",
+    "QTextEdit",        "QTextControl",    "QLineEdit",
+    "QComboBox",
+};
+
+bool classicPaletteHolds()
+{
+    const QPalette classic = classicPalette();
+    if (QApplication::palette() != classic || QToolTip::palette() != classic)
+        return false;
+    for (const char *className : ThemedClasses) {
+        if (QApplication::palette(className) != classic)
+            return false;
+    }
+    return true;
+}
+
+void applyClassicPalette()
+{
+    const QPalette classic = classicPalette();
+    QApplication::setPalette(classic);
+    for (const char *className : ThemedClasses)
+        QApplication::setPalette(classic, className);
+    QToolTip::setPalette(classic);
+}
+
+const QLatin1String PaletteKeeperName("korvanePaletteKeeper");
+
+// A change of the desktop's theme gives the widget classes the theme's palettes again; this
+// puts the classic one back before the windows are redrawn.
+class PaletteKeeper : public QObject {
+public:
+    explicit PaletteKeeper(QObject *parent) : QObject(parent) { setObjectName(PaletteKeeperName); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ThemeChange && !classicPaletteHolds())
+            applyClassicPalette();
+        return false;
+    }
+};
+
 } // namespace
+
+QPalette classicPalette()
+{
+    QPalette palette;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        // A role this table does not know (the accent colour of newer Qt versions) takes the
+        // highlight's colours.
+        const RoleColours &colours = role < int(std::size(ClassicColours))
+            ? ClassicColours[role]
+            : ClassicColours[QPalette::Highlight];
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        palette.setColor(QPalette::Active, colorRole, QColor::fromRgba(colours.active));
+        palette.setColor(QPalette::Disabled, colorRole, QColor::fromRgba(colours.disabled));
+        palette.setColor(QPalette::Inactive, colorRole, QColor::fromRgba(colours.inactive));
+    }
+    return palette;
+}
+
+void keepClassicPalette()
+{
+    applyClassicPalette();
+    if (!qApp->findChild<QObject *>(PaletteKeeperName, Qt::FindDirectChildrenOnly))
+        qApp->installEventFilter(new PaletteKeeper(qApp));
+}
 
 ClassicGroupBox::ClassicGroupBox(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
@@ -54,6 +177,34 @@ void ClassicScrollBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     QScrollBar::keyPressEvent(event);
+}
+
+void ClassicScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider slider;
+    initStyleOption(&slider);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect =
+        style()->subControlRect(QStyle::CC_ScrollBar, &slider, QStyle::SC_ScrollBarSlider, this);
+    focus.backgroundColor = palette().color(QPalette::Button);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+void ClassicPushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 int ClassicCheckBoxStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,

@@ -1,5 +1,6 @@
 // Start-up: the application's title, the main window, then the event loop until the main window
 // closes. Without a display the program says so in one line instead of aborting.
+#include "classic_look.h"
 #include "desktop_identity.h"
 #include "main_window.h"
 
@@ -80,6 +81,7 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(korvane::appId());
     QApplication::setStyle(QStringLiteral("Fusion"));
+    korvane::keepClassicPalette();
 
     korvane::Tmilikanfrm window;
     window.show();

@@ -57,7 +57,7 @@ template<class Widget> Widget *named(Widget *widget, const char *name)
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    auto *result = named(new QPushButton(caption, parent), name);
+    auto *result = named(new ClassicPushButton(caption, parent), name);
     result->setGeometry(geometry);
     return result;
 }

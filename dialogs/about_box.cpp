@@ -134,6 +134,7 @@ Taboutboxp::Taboutboxp(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(ClientSize);
+    keepDialogPlaced(*this);
 
     Panel1 = new BevelPanel(QStringLiteral("Panel1"),
                             {Khaki, BevelPanel::Bevel::Raised, BevelPanel::Bevel::None, 1, 5, true},

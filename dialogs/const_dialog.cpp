@@ -45,6 +45,7 @@ Tconstfrm::Tconstfrm(QWidget *parent) : QDialog(parent)
     // No system menu and no close box: the Ok button is the way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(ClientSize);
+    keepDialogPlaced(*this);
     setFont(legacyFont(LegacyFace::MsSansSerif, 13, true));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Khaki);

@@ -2,22 +2,85 @@
 
 #include "centring.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 namespace korvane {
 
-void centreOnPrimaryScreen(QWidget &window)
+namespace {
+
+const char *const CentredFrame = "korvaneCentredFrame";
+
+// The frame a window manager adds is known only once the window has been on screen.
+QSize frameOf(const QWidget &window)
+{
+    return window.frameGeometry().size() - window.geometry().size();
+}
+
+void centreWithFrame(QWidget &window, QSize frame)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // The frame a window manager adds is known only once the window has been on screen; until
-    // then the outer size is the client size.
-    const QSize frame = window.frameGeometry().size() - window.geometry().size();
     const QRect area = screen->geometry();
+    window.setProperty(CentredFrame, frame);
     window.move(area.topLeft() + centredWindowPosition(area.size(), window.size() + frame));
+}
+
+class DialogKeeper : public QObject {
+public:
+    explicit DialogKeeper(QWidget &dialog) : QObject(&dialog), m_dialog(dialog) { }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != &m_dialog)
+            return false;
+        if ((event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) &&
+            m_dialog.isVisible()) {
+            // The window manager may have placed the first showing by a frame of its own
+            // choosing; once the frame is known, the dialog is centred by it.
+            const QSize frame = frameOf(m_dialog);
+            if (!frame.isNull() && frame != m_dialog.property(CentredFrame).toSize())
+                centreWithFrame(m_dialog, frame);
+        } else if (event->type() == QEvent::WindowStateChange &&
+                   m_dialog.windowState().testFlag(Qt::WindowMinimized)) {
+            QTimer::singleShot(0, &m_dialog, [this] { restore(); });
+        }
+        return false;
+    }
+
+private:
+    void restore()
+    {
+        if (QWidget *parent = m_dialog.parentWidget()) {
+            QWidget *owner = parent->window();
+            if (owner->windowState().testFlag(Qt::WindowMinimized))
+                owner->setWindowState(owner->windowState() & ~Qt::WindowMinimized);
+        }
+        if (!m_dialog.isVisible())
+            return;
+        m_dialog.setWindowState(m_dialog.windowState() & ~Qt::WindowMinimized);
+        m_dialog.raise();
+        m_dialog.activateWindow();
+    }
+
+    QWidget &m_dialog;
+};
+
+} // namespace
+
+void centreOnPrimaryScreen(QWidget &window)
+{
+    centreWithFrame(window, frameOf(window));
+}
+
+void keepDialogPlaced(QWidget &dialog)
+{
+    dialog.installEventFilter(new DialogKeeper(dialog));
 }
 
 void fitToText(QLabel &label, int height)

@@ -1,6 +1,6 @@
 // Where the dialogs stand and how big their labels are. Both dialogs centre their frame on the
-// primary screen each time they are shown; division truncates toward zero, so a dialog larger
-// than the screen gets a negative corner.
+// primary screen each time they are shown, from the first showing on; division truncates toward
+// zero, so a dialog larger than the screen gets a negative corner.
 #pragma once
 
 #include <QPoint>
@@ -13,6 +13,11 @@ namespace korvane {
 
 /// Moves a top-level window so that its frame is centred on the primary screen.
 void centreOnPrimaryScreen(QWidget &window);
+
+/// Keeps a dialog where it belongs: centred again once the window manager's frame becomes known,
+/// since before its first showing the frame can only be assumed; and never minimised, since a
+/// modal dialog minimised takes the program's other windows with it.
+void keepDialogPlaced(QWidget &dialog);
 
 /// Makes a label as wide as its text, keeping its left edge and the given height.
 void fitToText(QLabel &label, int height);

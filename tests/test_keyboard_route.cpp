@@ -1,6 +1,7 @@
-// The control panel without a mouse: Tab walks the layout's focus stops, Space or the arrow
-// keys do what a click or a drag does, the menus open by their letters and every item in them
-// is reached with the arrow keys. The arrow button is no focus stop; File > Exit does its work.
+// The control panel without a mouse: Tab walks the layout's focus stops, Space (or Enter on a
+// push button) or the arrow keys do what a click or a drag does, the menus open by their letters
+// and every item in them is reached with the arrow keys. The arrow button is no focus stop; File >
+// Exit does its work.
 #include "main_window.h"
 
 #include <QAction>
@@ -148,6 +149,9 @@ private slots:
         QTest::addRow("Add Oil: Space sprays ten drops")
             << "Addbt" << nothing << space
             << Effect([](const Tmilikanfrm &w) { return w.state().DropCount == 10; });
+        QTest::addRow("Add Oil: Enter sprays ten drops")
+            << "Addbt" << nothing << QList<int> {Qt::Key_Return}
+            << Effect([](const Tmilikanfrm &w) { return w.state().DropCount == 10; });
         QTest::addRow("Clean Up: Space empties the table")
             << "Resetb" << withDrops << space
             << Effect([](const Tmilikanfrm &w) { return w.state().DropCount == 0; });
@@ -172,6 +176,9 @@ private slots:
                });
         QTest::addRow("Start: Space starts the stopwatch")
             << "startbt" << nothing << space
+            << Effect([](const Tmilikanfrm &w) { return w.state().StopwatchRunning; });
+        QTest::addRow("Start: keypad Enter starts the stopwatch")
+            << "startbt" << nothing << QList<int> {Qt::Key_Enter}
             << Effect([](const Tmilikanfrm &w) { return w.state().StopwatchRunning; });
         QTest::addRow("Show Thread: Space shows the thread")
             << "threadcb" << nothing << space

@@ -1,8 +1,11 @@
 // The main window as it stands right after start-up: every control where the layout puts it,
 // with its caption, state, font and hint; both menus; the tab order; the step timer; the exit
-// button's picture; and the apparatus state the creation leaves.
+// button's picture; the apparatus state the creation leaves; and the same look under a dark theme.
+#include "about_box.h"
 #include "arrow_picture.h"
 #include "bevel_panel.h"
+#include "classic_look.h"
+#include "const_dialog.h"
 #include "main_window.h"
 
 #include <QAbstractButton>
@@ -13,11 +16,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
+#include <functional>
 #include <memory>
 
 using namespace korvane;
@@ -43,7 +49,45 @@ QRgb pixelOf(QWidget *widget, QPoint at)
     return widget->grab().toImage().pixel(at);
 }
 
+// Every kind of window the program shows, as it is drawn: the main window, a menu, both
+// dialogs, the error box and a tooltip.
+QList<QImage> windowPictures()
+{
+    QList<QImage> pictures;
+    Tmilikanfrm window;
+    pictures << window.grab().toImage();
+    auto *options = window.findChild<QMenu *>(QStringLiteral("Options1"));
+    options->resize(options->sizeHint());
+    pictures << options->grab().toImage();
+    pictures << Tconstfrm().grab().toImage() << Taboutboxp().grab().toImage();
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane"), QStringLiteral("Error."),
+                    QMessageBox::Ok);
+    box.show();
+    pictures << box.grab().toImage();
+    box.hide();
+    QToolTip::showText(QPoint(100, 100), QStringLiteral("Each grid is 0.1 mm"));
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        if (shown->inherits("QTipLabel") && shown->isVisible())
+            pictures << shown->grab().toImage();
+    }
+    QToolTip::hideText();
+    return pictures;
+}
+
+// What a dark desktop theme gives the widget classes it colours.
+void darkThemePalettes()
+{
+    const QPalette dark(QColor(50, 50, 50));
+    for (const char *className : {"QMenu", "QMenuBar", "QAbstractButton", "QLabel",
+                                  "QMessageBoxLabel", "QGroupBox", "QCheckBox"})
+        QApplication::setPalette(dark, className);
+    QToolTip::setPalette(dark);
+}
+
 } // namespace
+
+using ThemeChange = std::function<void()>;
+Q_DECLARE_METATYPE(ThemeChange)
 
 class TestMainWindowLayout : public QObject {
     Q_OBJECT
@@ -468,6 +512,41 @@ private slots:
         QCOMPARE(picture.pixel(100, 15), qRgb(0, 0, 0));
         QCOMPARE(picture.pixel(100, 316), qRgb(0, 0, 0));
         QCOMPARE(picture.pixel(20, 45), qRgb(0, 0, 0));
+    }
+
+    // Under a dark desktop theme every window looks as it does under the plain light one.
+    void sameLookUnderADarkTheme_data()
+    {
+        QTest::addColumn<ThemeChange>("before");
+        QTest::addColumn<ThemeChange>("after");
+        const ThemeChange nothing = [] {};
+        QTest::addRow("dark from the start") << ThemeChange([] {
+            QApplication::setPalette(QPalette(QColor(50, 50, 50)));
+            darkThemePalettes();
+        }) << nothing;
+        QTest::addRow("turned dark while running") << nothing << ThemeChange([] {
+            darkThemePalettes();
+            QEvent themeChange(QEvent::ThemeChange);
+            for (QWidget *window : QApplication::topLevelWidgets())
+                QCoreApplication::sendEvent(window, &themeChange);
+        });
+    }
+    void sameLookUnderADarkTheme()
+    {
+        QFETCH(ThemeChange, before);
+        QFETCH(ThemeChange, after);
+        static const QList<QImage> light = windowPictures();
+        QCOMPARE(light.size(), 6);
+
+        before();
+        keepClassicPalette();
+        after();
+        const QList<QImage> pictures = windowPictures();
+        keepClassicPalette();
+        QCOMPARE(pictures.size(), light.size());
+        const char *names[] = {"main window", "menu", "Constants", "About", "error box", "tooltip"};
+        for (int i = 0; i < light.size(); ++i)
+            QVERIFY2(pictures.at(i) == light.at(i), names[i]);
     }
 };
 
