@@ -287,7 +287,8 @@ void present(QWidget *widget, Presentation as)
     if (!widget)
         return;
     QAccessibleInterface *before = QAccessible::queryAccessibleInterface(widget);
-    widget->setProperty(ContainerRole, int(before ? before->role() : QAccessible::Client));
+    if (as == Presentation::Container)
+        widget->setProperty(ContainerRole, int(before ? before->role() : QAccessible::Client));
     widget->setProperty(PresentedAs, int(as));
     if (before)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
