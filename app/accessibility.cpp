@@ -2,13 +2,22 @@
 
 #include "main_window.h"
 
+#include "control_panel.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace korvane {
 
@@ -21,8 +30,10 @@ struct Naming {
 };
 
 // Buttons whose captions change with the state ("&On"/"&Off", "&Start"/"&Stop", the freeze)
-// and the two readouts keep no fixed name: Qt then reads the name from the current text and
-// announces each change of it, which is what makes the readouts live.
+// and the voltage readout keep no fixed name: Qt then reads the name from the current text and
+// announces each change of it. The stopwatch keeps its name: its time is its text, read out
+// when it stops or is reset rather than ten times a second while it runs. The slider's
+// description is its reading in volts, kept in step below.
 const Naming namings[] = {
     {"Panel1", "Experiment", ""},
     {"Panel3", "Apparatus", ""},
@@ -31,13 +42,11 @@ const Naming namings[] = {
     {"zsh", "Zoom box", "The square of the apparatus view that the zoom picture magnifies"},
     {"Scalebx", "Show Scale", ""},
     {"onoff", "", "Supply switch"},
-    {"voltsb", "Voltage",
-     "Voltage across the plates in hundredths of a volt, 0 to 5000; it moves while the supply "
-     "is on"},
+    {"voltsb", "Voltage", ""},
     {"voltlb", "", "Voltage across the plates"},
     {"flipcb", "Flip Voltage", ""},
     {"startbt", "", "Stopwatch"},
-    {"timerlb", "", "Stopwatch"},
+    {"timerlb", "Stopwatch", "Stopwatch"},
     {"threadcb", "Show Thread", ""},
     {"freezebt", "", "Stops or restarts the drops and the stopwatch"},
     // The caption's letters stand one below the other; read aloud, they are two words.
@@ -46,21 +55,257 @@ const Naming namings[] = {
     {"SpeedButton1", "Exit", "Ends the program, as File, Exit does"},
 };
 
-// The pictures are images to a screen reader, not empty panes.
-QAccessibleInterface *pictureInterface(const QString &className, QObject *object)
+// The charge estimate's inputs and output, never shown, and the About box's button that only
+// its own clicks and timer press: a screen reader would find them, unseen, among the controls.
+const char *const leftOut[] = {"timebx", "distxt", "Label1", "Label6"};
+const char *const aboutLeftOut[] = {"returnbt"};
+
+// How a widget is presented, kept with the widget so that the interface factory finds it
+// whenever Qt asks.
+enum class Presentation { LeftOut = 1, Container, Graphic, VoltageSlider, Stopwatch };
+constexpr char PresentedAs[] = "korvaneAccessibleAs";
+constexpr char ContainerRole[] = "korvaneAccessibleRole";
+
+constexpr double HundredthsPerVolt = 100.0;
+
+Presentation presentationOf(const QObject *object)
 {
-    if (className == QLatin1String("korvane::ImageView") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return static_cast<Presentation>(object->property(PresentedAs).toInt());
+}
+
+// A widget left out of the tree. Its interface is not valid, so that its own changes (the
+// estimate rewrites Label1 at every move of the slider) raise no events either.
+class LeftOutWidget : public QAccessibleWidget {
+public:
+    explicit LeftOutWidget(QWidget *widget) : QAccessibleWidget(widget) { }
+    bool isValid() const override { return false; }
+};
+
+// A widget as Qt presents it, less the children left out.
+class Container : public QAccessibleWidget {
+public:
+    Container(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role) { }
+
+    int childCount() const override { return presented().size(); }
+    QAccessibleInterface *child(int index) const override { return presented().value(index); }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return presented().indexOf(const_cast<QAccessibleInterface *>(child));
+    }
+
+private:
+    QList<QAccessibleInterface *> presented() const
+    {
+        QList<QAccessibleInterface *> children;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface *child = QAccessibleWidget::child(i);
+            if (child &&
+                !(child->object() && presentationOf(child->object()) == Presentation::LeftOut))
+                children << child;
+        }
+        return children;
+    }
+};
+
+QString voltageReading(int hundredths)
+{
+    return QString::fromStdString(voltageText(hundredths, QLocale().decimalPoint().toStdString()));
+}
+
+// The slider in volts: its position counts hundredths of a volt, which a reader would
+// otherwise announce as "1234". Its description is the reading, as the voltage label writes it.
+class VoltageSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit VoltageSlider(QScrollBar *slider) : QAccessibleWidget(slider, QAccessible::Slider) { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return voltageReading(slider()->value());
+        return QAccessibleWidget::text(kind);
+    }
+
+    QVariant currentValue() const override { return slider()->value() / HundredthsPerVolt; }
+    QVariant maximumValue() const override { return slider()->maximum() / HundredthsPerVolt; }
+    QVariant minimumValue() const override { return slider()->minimum() / HundredthsPerVolt; }
+    QVariant minimumStepSize() const override { return slider()->singleStep() / HundredthsPerVolt; }
+
+    // Moves the slider as the user's keys would, so that the program's handler runs; while the
+    // supply is off the slider is disabled and does not move for a reader either.
+    void setCurrentValue(const QVariant &value) override
+    {
+        bool converted = false;
+        const double volts = value.toDouble(&converted);
+        if (!converted || !std::isfinite(volts) || !slider()->isEnabled())
+            return;
+        const double hundredths = std::clamp(volts * HundredthsPerVolt, double(slider()->minimum()),
+                                             double(slider()->maximum()));
+        slider()->setValue(static_cast<int>(std::lround(hundredths)));
+    }
+
+private:
+    QScrollBar *slider() const { return static_cast<QScrollBar *>(widget()); }
+};
+
+// The stopwatch: a fixed name, its time as its text. The label changes ten times a second
+// while the stopwatch runs; a reader hears the time once, when the stopwatch stops or is reset.
+class StopwatchReadout : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit StopwatchReadout(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText), m_announced(label->text())
+    {
+    }
+
+    /// Tells readers the time shown, if it differs from the one they last heard.
+    void announce()
+    {
+        const QString shown = label()->text();
+        if (shown == m_announced)
+            return;
+        QAccessibleTextUpdateEvent event(label(), 0, m_announced, shown);
+        m_announced = shown;
+        QAccessible::updateAccessibility(&event);
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    // The text, read only: no cursor and no selection.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString shown = label()->text();
+        if (endOffset < 0 || endOffset > shown.size())
+            endOffset = int(shown.size());
+        startOffset = std::clamp(startOffset, 0, endOffset);
+        return shown.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(label()->text().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+    // The text stands at the left of the label, centred from top to bottom.
+    QRect characterRect(int offset) const override
+    {
+        const QString shown = label()->text();
+        if (offset < 0 || offset >= shown.size())
+            return QRect();
+        const QFontMetrics metrics(label()->font());
+        const QRect contents = label()->contentsRect();
+        const int top = contents.top() + (contents.height() - metrics.height()) / 2;
+        const QRect cell(contents.left() + metrics.horizontalAdvance(shown.left(offset)), top,
+                         metrics.horizontalAdvance(shown.at(offset)), metrics.height());
+        return QRect(label()->mapToGlobal(cell.topLeft()), cell.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        for (int i = 0; i < characterCount(); ++i) {
+            if (characterRect(i).contains(point))
+                return i;
+        }
+        return -1;
+    }
+
+private:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+
+    QString m_announced;
+};
+
+QAccessibleInterface *korvaneInterface(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    // The pictures are images to a screen reader, not empty panes.
+    if (className == QLatin1String("korvane::ImageView"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    switch (presentationOf(object)) {
+    case Presentation::LeftOut:
+        return new LeftOutWidget(widget);
+    case Presentation::Container:
+        return new Container(
+            widget, static_cast<QAccessible::Role>(object->property(ContainerRole).toInt()));
+    case Presentation::Graphic:
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    case Presentation::VoltageSlider:
+        if (auto *slider = qobject_cast<QScrollBar *>(widget))
+            return new VoltageSlider(slider);
+        break;
+    case Presentation::Stopwatch:
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            return new StopwatchReadout(label);
+        break;
+    }
     return nullptr;
 }
 
-void installPictureInterface()
+void installInterfaces()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(pictureInterface);
+        QAccessible::installFactory(korvaneInterface);
         return true;
     }();
     (void)installed;
+}
+
+// Qt may already hold an interface of its own for the widget (a label makes one as soon as its
+// text is set); it is dropped, so that the next query reaches the factory.
+void present(QWidget *widget, Presentation as)
+{
+    if (!widget)
+        return;
+    QAccessibleInterface *before = QAccessible::queryAccessibleInterface(widget);
+    if (as == Presentation::Container)
+        widget->setProperty(ContainerRole, int(before ? before->role() : QAccessible::Client));
+    widget->setProperty(PresentedAs, int(as));
+    if (before)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
+    QAccessible::queryAccessibleInterface(widget);
+}
+
+void leaveOut(QWidget *within, const char *const *names, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        auto *widget = within->findChild<QWidget *>(QLatin1String(names[i]));
+        if (!widget)
+            continue;
+        if (QWidget *parent = widget->parentWidget();
+            parent && presentationOf(parent) != Presentation::Container)
+            present(parent, Presentation::Container);
+        present(widget, Presentation::LeftOut);
+    }
 }
 
 } // namespace
@@ -100,7 +345,7 @@ QString apparatusDescription(int floating)
 
 void makeAccessible(Tmilikanfrm &window)
 {
-    installPictureInterface();
+    installInterfaces();
 
     // The controls lie under the central widget; the dialogs, also the window's children, reuse
     // some of their names ("Panel1").
@@ -117,6 +362,38 @@ void makeAccessible(Tmilikanfrm &window)
     // Left alone, a group box inside another one takes the outer box's title as its name.
     for (QGroupBox *group : controls->findChildren<QGroupBox *>())
         group->setAccessibleName(spokenCaption(group->title()));
+
+    leaveOut(controls, leftOut, std::size(leftOut));
+
+    auto *slider = controls->findChild<QScrollBar *>(QStringLiteral("voltsb"));
+    if (slider) {
+        present(slider, Presentation::VoltageSlider);
+        slider->setAccessibleDescription(voltageReading(slider->value()));
+        QObject::connect(slider, &QScrollBar::valueChanged, slider, [slider](int hundredths) {
+            slider->setAccessibleDescription(voltageReading(hundredths));
+        });
+    }
+    if (auto *stopwatch = controls->findChild<QLabel *>(QStringLiteral("timerlb"))) {
+        present(stopwatch, Presentation::Stopwatch);
+        QObject::connect(&window, &Tmilikanfrm::stopwatchSettled, stopwatch, [stopwatch] {
+            if (auto *readout = dynamic_cast<StopwatchReadout *>(
+                    QAccessible::queryAccessibleInterface(stopwatch)))
+                readout->announce();
+        });
+    }
+
+    // The About box: one dialog with its two lines of text and its emblem, which draws the
+    // program's name and purpose.
+    if (auto *about = window.findChild<QDialog *>(QStringLiteral("Taboutboxp"))) {
+        leaveOut(about, aboutLeftOut, std::size(aboutLeftOut));
+        if (auto *logo = about->findChild<QWidget *>(QStringLiteral("Logo"))) {
+            present(logo, Presentation::Graphic);
+            logo->setAccessibleName(QStringLiteral("Korvane"));
+            logo->setAccessibleDescription(
+                QStringLiteral("Oil-drop measurement of the elementary charge. A simulation "
+                               "for the physics classroom"));
+        }
+    }
 
     window.menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     for (QMenu *menu : window.findChildren<QMenu *>())

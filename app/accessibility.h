@@ -1,7 +1,8 @@
 // What a screen reader learns about the main window: a name for every control, menu and
 // picture (the caption without its "&", or a plain name where the layout gives none), what the
-// two pictures show, and the stopwatch and voltage readouts as text that announces its changes.
-// Nothing here changes what the window shows.
+// two pictures show, the voltage slider in volts, and the stopwatch's time, read out when it
+// stops or is reset. Hidden helpers stay out of the tree. Nothing here changes what the window
+// shows.
 #pragma once
 
 #include "apparatus_state.h"

@@ -498,12 +498,15 @@ void Tmilikanfrm::startbtClick()
 {
     toggleStopwatch(m_state);
     syncControls();
+    if (!m_state.StopwatchRunning)
+        emit stopwatchSettled();
 }
 
 void Tmilikanfrm::resetbtClick()
 {
     resetStopwatch(m_state);
     timerlb->setText(QStringLiteral("0.0 s"));
+    emit stopwatchSettled();
 }
 
 void Tmilikanfrm::freezebtClick()

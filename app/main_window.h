@@ -84,6 +84,8 @@ public:
 signals:
     /// Both pictures were drawn anew.
     void pictureRedrawn();
+    /// The stopwatch was stopped or reset: the time it shows now is one worth reading out.
+    void stopwatchSettled();
 
 protected:
     void changeEvent(QEvent *event) override;

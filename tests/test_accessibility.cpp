@@ -1,19 +1,23 @@
 // What a screen reader finds in the main window, read through Qt's accessibility interfaces:
-// a name for every control, menu and menu item, what the two pictures show, and the
-// stopwatch and voltage readouts, whose names follow their text.
+// a name for every control, menu and menu item, what the two pictures show, the voltage
+// readout, whose name follows its text, the slider in volts, the stopwatch, which keeps its name
+// and is read out when it stops or is reset, and no hidden helper.
 #include "accessibility.h"
 #include "main_window.h"
 #include "scripted_random.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace korvane;
@@ -63,6 +67,16 @@ void collectUnnamed(QAccessibleInterface *iface, const QObject *skip, QStringLis
     }
     for (int i = 0; i < iface->childCount(); ++i)
         collectUnnamed(iface->child(i), skip, unnamed, depth + 1);
+}
+
+// Every object a screen reader can reach below `iface`, shown or not.
+void collectReachable(QAccessibleInterface *iface, QList<const QObject *> &reached, int depth = 0)
+{
+    if (!iface || depth > 12)
+        return;
+    reached << iface->object();
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectReachable(iface->child(i), reached, depth + 1);
 }
 
 // Ten drops in Variable mode: the first large, neutral and just above the lower plate, so that
@@ -121,7 +135,7 @@ private slots:
         QTest::addRow("voltlb") << "0 V";
         QTest::addRow("flipcb") << "Flip Voltage";
         QTest::addRow("startbt") << "Start";
-        QTest::addRow("timerlb") << "0.0 s";
+        QTest::addRow("timerlb") << "Stopwatch";
         QTest::addRow("resetbt") << "Reset";
         QTest::addRow("threadcb") << "Show Thread";
         QTest::addRow("freezebt") << "Freeze Screen";
@@ -347,17 +361,86 @@ private slots:
         QVERIFY(nameOf(voltlb).endsWith(QStringLiteral(" V")));
     }
 
+    // Its name stays, so that Qt does not announce every step; its time is its text.
     void stopwatchReadoutFollowsTheCount()
     {
         auto *timerlb = find<QLabel>("timerlb");
         QCOMPARE(descriptionOf(timerlb), QStringLiteral("Stopwatch"));
+        QAccessibleTextInterface *text = accessible(timerlb)->textInterface();
+        QVERIFY(text);
         m_window->freezebtClick();
         QTest::mouseClick(find("startbt"), Qt::LeftButton);
         for (int i = 0; i < 12; ++i)
             m_window->Timer1Timer();
-        QCOMPARE(nameOf(timerlb), QStringLiteral("1.2 s"));
+        QCOMPARE(timerlb->text(), QStringLiteral("1.2 s"));
+        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("1.2 s"));
+        QCOMPARE(nameOf(timerlb), QStringLiteral("Stopwatch"));
+        QTest::mouseClick(find("startbt"), Qt::LeftButton);
         QTest::mouseClick(find("resetbt"), Qt::LeftButton);
-        QCOMPARE(nameOf(timerlb), QStringLiteral("0.0 s"));
+        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("0.0 s"));
+        QCOMPARE(nameOf(timerlb), QStringLiteral("Stopwatch"));
+    }
+
+    // The slider's value is in volts, read as the voltage label writes it; a reader sets it as
+    // the user's keys would, and only while the supply is on.
+    void sliderInVolts_data()
+    {
+        QTest::addColumn<bool>("supplyOn");
+        QTest::addColumn<double>("volts");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("reading");
+        QTest::addRow("12.34 V") << true << 12.34 << "en_GB" << 1234 << "12.34 V";
+        QTest::addRow("the user's decimal separator")
+            << true << 12.34 << "de_DE" << 1234 << "12,34 V";
+        QTest::addRow("above the range stops at 50 V") << true << 80.0 << "en_GB" << 5000 << "50 V";
+        QTest::addRow("below the range stops at 0 V") << true << -3.0 << "en_GB" << 0 << "0 V";
+        QTest::addRow("not a number leaves it") << true << std::nan("") << "en_GB" << 0 << "0 V";
+        QTest::addRow("the supply off leaves it") << false << 12.34 << "en_GB" << 0 << "0 V";
+    }
+    void sliderInVolts()
+    {
+        QFETCH(bool, supplyOn);
+        QFETCH(double, volts);
+        QFETCH(QString, locale);
+        QFETCH(int, position);
+        QFETCH(QString, reading);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&previous] { QLocale::setDefault(previous); });
+        m_window = std::make_unique<Tmilikanfrm>(oneDropNearTheLowerPlate());
+        auto *voltsb = find<QScrollBar>("voltsb");
+        QAccessibleInterface *iface = accessible(voltsb);
+        QAccessibleValueInterface *value = iface->valueInterface();
+        QVERIFY(value);
+        QCOMPARE(value->minimumValue().toDouble(), 0.0);
+        QCOMPARE(value->maximumValue().toDouble(), 50.0);
+        QCOMPARE(value->minimumStepSize().toDouble(), 0.01);
+        if (supplyOn)
+            QTest::mouseClick(find("onoff"), Qt::LeftButton);
+        value->setCurrentValue(volts);
+        QCOMPARE(voltsb->value(), position);
+        QCOMPARE(m_window->state().VoltageSetting, position); // the program's handler ran
+        QCOMPARE(value->currentValue().toDouble(), position / 100.0);
+        QCOMPARE(iface->text(QAccessible::Value), reading);
+        QCOMPARE(iface->text(QAccessible::Description), reading);
+        QCOMPARE(find<QLabel>("voltlb")->text(), reading);
+    }
+
+    // The charge estimate's hidden inputs and output, and the About box's hidden button, are
+    // not where a reader looks.
+    void hiddenHelpersAreLeftOut()
+    {
+        auto *about = find<QDialog>("Taboutboxp");
+        QList<const QObject *> reached;
+        collectReachable(accessible(m_window.get()), reached);
+        collectReachable(accessible(about), reached);
+        QVERIFY(reached.contains(find("timerlb")));
+        QVERIFY(reached.contains(about->findChild<QLabel *>(QStringLiteral("Version"))));
+        for (const char *name : {"timebx", "distxt", "Label1", "Label6", "returnbt"}) {
+            QObject *helper = find<QObject>(name);
+            QVERIFY2(!reached.contains(helper), name);
+        }
     }
 };
 
