@@ -2,7 +2,8 @@
 // radius and charge, and what a class finds. Every figure comes from running the model's own
 // step on drops placed between the plates, and the class's charges from the model's own
 // estimate, so that the guide cannot drift from the program. Prints the guide's generated blocks
-// in Markdown; tools/teaching-tables checks them against the guide or writes them into it.
+// in Markdown, in the guide's order; tools/teaching-tables checks them against the guide or writes
+// them into it.
 #include "apparatus_state.h"
 #include "charge_estimate.h"
 #include "control_panel.h"
@@ -303,9 +304,9 @@ int main()
 {
     fallingTable();
     balanceTable();
+    classTable();
     sameRadiusTable();
     sameChargeTable("same-positive-charge", SamePositiveCharge);
     sameChargeTable("same-negative-charge", SameNegativeCharge);
-    classTable();
     return 0;
 }
