@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <QtMath>
+
+#include <algorithm>
 #include <cmath>
 
 namespace korvane {
@@ -16,9 +19,12 @@ constexpr QRgb Red = 0xffff0000;
 
 constexpr int DotsPerMetre = 3780; // 96 dots per inch, so that point sizes give layout pixels
 
-QImage makePicture(int width, int height)
+// A picture of a size in layout pixels, for a screen of the ratio; at 96 dpi in layout pixels,
+// so that point sizes keep their size in the layout at every ratio.
+QImage makePicture(int width, int height, qreal ratio = 1)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(DotsPerMetre);
     image.setDotsPerMeterY(DotsPerMetre);
     image.fill(White);
@@ -29,10 +35,14 @@ QImage makePicture(int width, int height)
 // their right and bottom edges, a line leaves out its end point, text stands on an opaque cell.
 // The painter is given a pen, brush or font only when the canvas state differs from what it
 // was last given, since a redraw draws a hundred drops with one pen and one brush.
+//
+// Coordinates are layout pixels at every device pixel ratio: a layout pixel covers the device
+// pixels between its edges multiplied by the ratio and rounded, as the painter fills rectangles.
 class Painter {
 public:
     Painter(ApparatusRenderer::Canvas &canvas, std::deque<ApparatusRenderer::PictureFont> &fonts)
-        : m_canvas(canvas), m_fonts(fonts), m_painter(&canvas.image)
+        : m_canvas(canvas), m_fonts(fonts), m_painter(&canvas.image),
+          m_ratio(canvas.image.devicePixelRatio())
     {
     }
 
@@ -50,30 +60,39 @@ public:
         }
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
         useBrush(m_canvas.brushColor);
-        m_painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+        m_painter.drawRect(outline(QRect(left, top, right - left - 1, bottom - top - 1)));
     }
 
     void ellipse(int left, int top, int right, int bottom)
     {
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
         useBrush(m_canvas.brushColor);
-        m_painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+        m_painter.drawEllipse(outline(QRect(left, top, right - left - 1, bottom - top - 1)));
     }
 
-    // The view's lines are all horizontal or vertical.
+    // The view's lines are all horizontal or vertical, and all but the scale's are solid: those
+    // are filled rectangles, which cover the same layout pixels at every ratio.
     void line(QPoint from, QPoint to)
     {
-        if (m_canvas.penDotted && m_canvas.penWidth <= 1 && from.y() == to.y()) {
+        const int width = std::max(m_canvas.penWidth, 1);
+        const bool horizontal = from.y() == to.y();
+        const bool vertical = from.x() == to.x();
+        if (m_canvas.penDotted && width == 1 && horizontal) {
             dottedRow(from.y(), from.x(), to.x());
             return;
         }
-        if (m_canvas.penWidth <= 1) {
+        if (!m_canvas.penDotted && horizontal != vertical && (width == 1 || width % 2 == 0)) {
+            m_painter.fillRect(solidLine(from, to, width), QColor::fromRgb(m_canvas.penColor));
+            return;
+        }
+        if (width == 1) {
             // A one-pixel line covers both its ends; step back from the end point.
             to -= QPoint((to.x() > from.x()) - (to.x() < from.x()),
                          (to.y() > from.y()) - (to.y() < from.y()));
         }
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
-        m_painter.drawLine(from, to);
+        const QPointF shift(strokeShift(), strokeShift());
+        m_painter.drawLine(QPointF(from) + shift, QPointF(to) + shift);
     }
 
     void text(int x, int y, const QString &text)
@@ -92,19 +111,53 @@ public:
     }
 
 private:
-    // One pixel on, one off from the start, written straight into the scan line: the painter's
+    // The device pixel where a layout pixel's edge falls.
+    int device(int layout) const { return qRound(layout * m_ratio); }
+
+    // One pixel on, one off from the start, written straight into the scan lines: the painter's
     // dash stroker costs more than the rest of the scale.
     void dottedRow(int y, int fromX, int toX)
     {
         QImage &image = m_canvas.image;
-        if (y < 0 || y >= image.height())
-            return;
+        const int top = std::max(device(y), 0);
+        const int bottom = std::min(device(y + 1), image.height());
         const int step = fromX <= toX ? 2 : -2;
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = fromX; step > 0 ? x < toX : x > toX; x += step) {
-            if (x >= 0 && x < image.width())
-                row[x] = m_canvas.penColor;
+        for (int row = top; row < bottom; ++row) {
+            auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(row));
+            for (int x = fromX; step > 0 ? x < toX : x > toX; x += step) {
+                const int right = std::min(device(x + 1), image.width());
+                for (int column = std::max(device(x), 0); column < right; ++column)
+                    pixels[column] = m_canvas.penColor;
+            }
         }
+    }
+
+    // The pixels a solid horizontal or vertical line covers: a one-pixel line those from its
+    // start up to its end point; a wide one, with flat caps, the band centred on it between them.
+    static QRect solidLine(QPoint from, QPoint to, int width)
+    {
+        const bool backwards = width == 1 && (to.x() < from.x() || to.y() < from.y());
+        const int start = backwards ? 1 : 0;
+        if (from.y() == to.y()) {
+            const int left = std::min(from.x(), to.x()) + start;
+            const int right = std::max(from.x(), to.x()) + start;
+            return QRect(left, from.y() - width / 2, right - left, width);
+        }
+        const int top = std::min(from.y(), to.y()) + start;
+        const int bottom = std::max(from.y(), to.y()) + start;
+        return QRect(from.x() - width / 2, top, width, bottom - top);
+    }
+
+    // A pen's stroke is centred on the outline. At ratio 1 the raster engine puts an odd-width
+    // stroke on the pixels right of and below the outline; at other ratios half a layout pixel
+    // does the same, so the stroke covers the layout pixels it covers at ratio 1.
+    qreal strokeShift() const
+    {
+        return m_ratio != 1 && std::max(m_canvas.penWidth, 1) % 2 != 0 ? 0.5 : 0;
+    }
+    QRectF outline(const QRect &box) const
+    {
+        return QRectF(box).translated(strokeShift(), strokeShift());
     }
 
     void usePen(QRgb colour, bool dotted, int width)
@@ -157,6 +210,7 @@ private:
     ApparatusRenderer::Canvas &m_canvas;
     std::deque<ApparatusRenderer::PictureFont> &m_fonts;
     QPainter m_painter;
+    const qreal m_ratio;
 
     const ApparatusRenderer::PictureFont *m_font = nullptr;
     bool m_penSet = false;
@@ -176,44 +230,38 @@ int zoomedDropSize(const Drop &drop)
     return drop.Radius / 2 + 3;
 }
 
-} // namespace
-
-ApparatusRenderer::ApparatusRenderer()
+// One redraw of both pictures into a pair of canvases of one density.
+void drawPictures(ApparatusRenderer::Canvas &apparatusCanvas, ApparatusRenderer::Canvas &zoomCanvas,
+                  std::deque<ApparatusRenderer::PictureFont> &fonts, const ApparatusState &state,
+                  const ViewSettings &settings)
 {
-    m_apparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight);
-    m_zoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize);
-    // A fresh canvas starts with the toolkit's default font, which the first redraw replaces.
-    m_apparatus.fontName = m_zoom.fontName = QStringLiteral("Sans Serif");
-}
-
-void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &settings)
-{
-    Painter zoom(m_zoom, m_fonts);
-    Painter apparatus(m_apparatus, m_fonts);
+    Painter zoom(zoomCanvas, fonts);
+    Painter apparatus(apparatusCanvas, fonts);
 
     // 1. The zoom picture: white with a one-pixel black frame; its drops are filled black.
-    m_zoom.penColor = Black;
-    m_zoom.brushColor = White;
+    zoomCanvas.penColor = Black;
+    zoomCanvas.brushColor = White;
     zoom.rectangle(0, 0, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
-    m_zoom.brushColor = Black;
+    zoomCanvas.brushColor = Black;
 
     // 2. The apparatus picture: white, cleared with a rectangle the size of the window.
-    m_apparatus.penColor = White;
-    m_apparatus.brushColor = White;
+    apparatusCanvas.penColor = White;
+    apparatusCanvas.brushColor = White;
     apparatus.rectangle(0, 0, viewgeometry::WindowOuterWidth, viewgeometry::WindowOuterHeight);
 
-    const int width = m_apparatus.image.width();
-    const int height = m_apparatus.image.height();
+    // The picture's size in layout pixels, whatever its density.
+    const int width = constants::PictureWidth;
+    const int height = constants::PictureHeight;
 
     // 3. The scale: dotted lines a tenth of a millimetre apart, labelled 0.1 to 0.9. The font
     // colour and pen width are those the previous redraw left (black, 1).
     if (settings.showScale) {
-        m_apparatus.penColor = Black;
-        m_apparatus.fontName = QStringLiteral("arial");
-        m_apparatus.fontPointSize = 8;
-        m_apparatus.fontBold = false;
+        apparatusCanvas.penColor = Black;
+        apparatusCanvas.fontName = QStringLiteral("arial");
+        apparatusCanvas.fontPointSize = 8;
+        apparatusCanvas.fontBold = false;
         for (int n = 1; n <= 9; ++n) {
-            m_apparatus.penDotted = true;
+            apparatusCanvas.penDotted = true;
             const int y = state.PlateTop + n * (state.PlateGap / 10);
             apparatus.text(5, y - 8, QStringLiteral("0.") + QString::number(n));
             apparatus.line(QPoint(20, y), QPoint(width - 20, y));
@@ -222,34 +270,34 @@ void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &
 
     // 4. The reference thread, full height.
     if (settings.showThread) {
-        m_apparatus.penColor = Orange;
-        m_apparatus.penDotted = false;
+        apparatusCanvas.penColor = Orange;
+        apparatusCanvas.penDotted = false;
         apparatus.line(QPoint(state.ThreadX, 0), QPoint(state.ThreadX, height));
     }
 
     // 5. The polarity signs beside the positive and the negative plate, in the font name the
     // scale left (the first redraw always shows the scale).
-    m_apparatus.fontBold = true;
-    m_apparatus.fontColor = Red;
-    m_apparatus.fontPointSize = 18;
+    apparatusCanvas.fontBold = true;
+    apparatusCanvas.fontColor = Red;
+    apparatusCanvas.fontPointSize = 18;
     const int middle = state.PlateTop + state.PlateGap / 2;
     const int offset = (state.Polarity * state.PlateGap) / 2;
     apparatus.text(5, middle + offset - 25, QStringLiteral("_"));
     apparatus.text(5, middle - offset - 15, QStringLiteral("+"));
 
     // 6. Left for the next redraw's scale labels.
-    m_apparatus.fontColor = Black;
-    m_apparatus.fontPointSize = 12;
+    apparatusCanvas.fontColor = Black;
+    apparatusCanvas.fontPointSize = 12;
 
     // 7. The plates, two pixels thick.
-    m_apparatus.penColor = Black;
-    m_apparatus.penDotted = false;
-    m_apparatus.penWidth = 2;
+    apparatusCanvas.penColor = Black;
+    apparatusCanvas.penDotted = false;
+    apparatusCanvas.penWidth = 2;
     apparatus.line(QPoint(20, state.PlateTop), QPoint(width - 20, state.PlateTop));
     const int lowerPlate = state.PlateTop + state.PlateGap;
     apparatus.line(QPoint(20, lowerPlate), QPoint(width - 20, lowerPlate));
-    m_apparatus.penWidth = 1;
-    m_apparatus.brushColor = Black;
+    apparatusCanvas.penWidth = 1;
+    apparatusCanvas.brushColor = Black;
 
     // 8. The drops, and their magnified images under the zoom box.
     if (state.DropCount < 1 || state.DropCount > TableCapacity)
@@ -274,6 +322,50 @@ void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &
             zoom.ellipse(left, top, left + size, top + size);
         }
     }
+}
+
+} // namespace
+
+ApparatusRenderer::ApparatusRenderer()
+{
+    m_apparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight);
+    m_zoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize);
+    // A fresh canvas starts with the toolkit's default font, which the first redraw replaces.
+    m_apparatus.fontName = m_zoom.fontName = QStringLiteral("Sans Serif");
+}
+
+void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &settings)
+{
+    drawPictures(m_apparatus, m_zoom, m_fonts, state, settings);
+    if (m_ratio != 1)
+        drawPictures(m_screenApparatus, m_screenZoom, m_fonts, state, settings);
+}
+
+const QImage &ApparatusRenderer::screenApparatusPicture() const
+{
+    return m_ratio != 1 ? m_screenApparatus.image : m_apparatus.image;
+}
+
+const QImage &ApparatusRenderer::screenZoomPicture() const
+{
+    return m_ratio != 1 ? m_screenZoom.image : m_zoom.image;
+}
+
+void ApparatusRenderer::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio == m_ratio || !(ratio > 0))
+        return;
+    m_ratio = ratio;
+    if (ratio == 1) {
+        m_screenApparatus.image = QImage();
+        m_screenZoom.image = QImage();
+        return;
+    }
+    // The drawing state the 96-dpi canvases have reached, so that both draw alike from now on.
+    m_screenApparatus = m_apparatus;
+    m_screenZoom = m_zoom;
+    m_screenApparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight, ratio);
+    m_screenZoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize, ratio);
 }
 
 } // namespace korvane
