@@ -18,6 +18,7 @@ constexpr QRgb Orange = 0xffff8000; // red 255, green 128, blue 0
 constexpr QRgb Red = 0xffff0000;
 
 constexpr int DotsPerMetre = 3780; // 96 dots per inch, so that point sizes give layout pixels
+constexpr std::size_t MaxSprites = 256; // a few dozen drop sizes, colours and phases in use
 
 // A picture of a size in layout pixels, for a screen of the ratio; at 96 dpi in layout pixels,
 // so that point sizes keep their size in the layout at every ratio.
@@ -65,6 +66,15 @@ public:
 
     void ellipse(int left, int top, int right, int bottom)
     {
+        if (m_ratio != 1 && !m_canvas.penDotted) {
+            // The corner's device position: a whole pixel and the phase the sprite is drawn at.
+            const qreal x = left * m_ratio;
+            const qreal y = top * m_ratio;
+            const QPoint whole(qFloor(x), qFloor(y));
+            const QPoint phase(qRound((x - whole.x()) * 64), qRound((y - whole.y()) * 64));
+            copySprite(sprite(QSize(right - left, bottom - top), phase), whole);
+            return;
+        }
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
         useBrush(m_canvas.brushColor);
         m_painter.drawEllipse(outline(QRect(left, top, right - left - 1, bottom - top - 1)));
@@ -160,10 +170,8 @@ private:
         return QRectF(box).translated(strokeShift(), strokeShift());
     }
 
-    void usePen(QRgb colour, bool dotted, int width)
+    static QPen makePen(QRgb colour, bool dotted, int width)
     {
-        if (m_penSet && colour == m_penColor && dotted == m_penDotted && width == m_penWidth)
-            return;
         QPen pen(QColor::fromRgb(colour), width);
         if (width <= 1) {
             if (dotted)
@@ -172,7 +180,14 @@ private:
             // A wide line with flat caps stops short of its end point.
             pen.setCapStyle(Qt::FlatCap);
         }
-        m_painter.setPen(pen);
+        return pen;
+    }
+
+    void usePen(QRgb colour, bool dotted, int width)
+    {
+        if (m_penSet && colour == m_penColor && dotted == m_penDotted && width == m_penWidth)
+            return;
+        m_painter.setPen(makePen(colour, dotted, width));
         m_penSet = true;
         m_penColor = colour;
         m_penDotted = dotted;
@@ -186,6 +201,56 @@ private:
         m_painter.setBrush(QColor::fromRgb(colour));
         m_brushSet = true;
         m_brushColor = colour;
+    }
+
+    // The ellipse of the size, pen and brush the canvas has, drawn as the painter would draw it
+    // with its corner at the phase past a whole device pixel.
+    const ApparatusRenderer::EllipseSprite &sprite(QSize size, QPoint phase)
+    {
+        std::vector<ApparatusRenderer::EllipseSprite> &sprites = m_canvas.sprites;
+        for (const ApparatusRenderer::EllipseSprite &sprite : sprites) {
+            if (sprite.size == size && sprite.phase == phase &&
+                sprite.penColor == m_canvas.penColor && sprite.penWidth == m_canvas.penWidth &&
+                sprite.brushColor == m_canvas.brushColor)
+                return sprite;
+        }
+        if (sprites.size() >= MaxSprites)
+            sprites.clear();
+        const int margin = qCeil(std::max(m_canvas.penWidth, 1) * m_ratio) + 1;
+        QImage image(qCeil(size.width() * m_ratio) + 2 * margin,
+                     qCeil(size.height() * m_ratio) + 2 * margin,
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setTransform(QTransform(m_ratio, 0, 0, m_ratio, margin + phase.x() / 64.0,
+                                        margin + phase.y() / 64.0));
+        painter.setPen(makePen(m_canvas.penColor, false, m_canvas.penWidth));
+        painter.setBrush(QColor::fromRgb(m_canvas.brushColor));
+        painter.drawEllipse(outline(QRect(0, 0, size.width() - 1, size.height() - 1)));
+        painter.end();
+        sprites.push_back({size, phase, m_canvas.penColor, m_canvas.penWidth, m_canvas.brushColor,
+                           image, margin});
+        return sprites.back();
+    }
+
+    // Copies what the sprite has drawn (it is drawn without smoothing: every pixel opaque or
+    // transparent), its ellipse's corner at the device pixel.
+    void copySprite(const ApparatusRenderer::EllipseSprite &sprite, QPoint corner)
+    {
+        QImage &image = m_canvas.image;
+        const QPoint origin = corner - QPoint(sprite.margin, sprite.margin);
+        const QRect area =
+            QRect(origin, sprite.image.size()).intersected(QRect(QPoint(0, 0), image.size()));
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(y));
+            const auto *source =
+                reinterpret_cast<const QRgb *>(sprite.image.constScanLine(y - origin.y()));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb pixel = source[x - origin.x()];
+                if (qAlpha(pixel) != 0)
+                    pixels[x] = pixel;
+            }
+        }
     }
 
     // The font the canvas names, looked up in the platform's database the first time it is

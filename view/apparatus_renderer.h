@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <deque>
+#include <vector>
 
 namespace korvane {
 
@@ -56,6 +57,18 @@ public:
     void setDevicePixelRatio(qreal ratio);
     qreal devicePixelRatio() const { return m_ratio; }
 
+    /// One outlined, filled ellipse drawn once into a small picture at a ratio other than 1, where
+    /// the painter strokes outlines slowly; copied into the picture wherever it recurs.
+    struct EllipseSprite {
+        QSize size; ///< layout pixels
+        QPoint phase; ///< the corner's device position past the whole pixel, in 64ths
+        QRgb penColor;
+        int penWidth;
+        QRgb brushColor;
+        QImage image; ///< opaque where drawn, transparent elsewhere
+        int margin; ///< device pixels round the ellipse
+    };
+
     /// A picture and its canvas state.
     struct Canvas {
         QImage image;
@@ -67,6 +80,7 @@ public:
         int fontPointSize = 8;
         bool fontBold = false;
         QRgb fontColor = 0xff000000;
+        std::vector<EllipseSprite> sprites; ///< the drops' ellipses, at ratios other than 1
     };
 
     /// A font the canvas has named, looked up once and kept with its ascent, which places a
