@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <QtMath>
 
 #include <algorithm>
@@ -67,7 +66,9 @@ public:
     void ellipse(int left, int top, int right, int bottom)
     {
         if (m_ratio != 1 && !m_canvas.penDotted) {
-            // The corner's device position: a whole pixel and the phase the sprite is drawn at.
+            // At a scale the painter strokes an outline along its path, at ten times the cost of
+            // the rest of the redraw: each kind of drop is drawn once and copied. The corner's
+            // device position is a whole pixel and the phase the sprite is drawn at.
             const qreal x = left * m_ratio;
             const qreal y = top * m_ratio;
             const QPoint whole(qFloor(x), qFloor(y));
