@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace korvane {
 
@@ -122,8 +123,12 @@ public:
     }
 
 private:
-    // The device pixel where a layout pixel's edge falls.
-    int device(int layout) const { return qRound(layout * m_ratio); }
+    // The device pixel where a layout pixel's edge falls, rounded as the painter rounds a filled
+    // rectangle's edges; in 1/65536ths of a pixel, since the scale calls it for every dot.
+    int device(int layout) const
+    {
+        return static_cast<int>((std::int64_t {layout} * m_fixedRatio + 32768) >> 16);
+    }
 
     // One pixel on, one off from the start, written straight into the scan lines: the painter's
     // dash stroker costs more than the rest of the scale.
@@ -132,11 +137,12 @@ private:
         QImage &image = m_canvas.image;
         const int top = std::max(device(y), 0);
         const int bottom = std::min(device(y + 1), image.height());
+        const int columns = image.width();
         const int step = fromX <= toX ? 2 : -2;
         for (int row = top; row < bottom; ++row) {
             auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(row));
             for (int x = fromX; step > 0 ? x < toX : x > toX; x += step) {
-                const int right = std::min(device(x + 1), image.width());
+                const int right = std::min(device(x + 1), columns);
                 for (int column = std::max(device(x), 0); column < right; ++column)
                     pixels[column] = m_canvas.penColor;
             }
@@ -277,6 +283,7 @@ private:
     std::deque<ApparatusRenderer::PictureFont> &m_fonts;
     QPainter m_painter;
     const qreal m_ratio;
+    const std::int64_t m_fixedRatio = qRound64(m_ratio * 65536);
 
     const ApparatusRenderer::PictureFont *m_font = nullptr;
     bool m_penSet = false;
