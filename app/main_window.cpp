@@ -127,6 +127,18 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 
     buildLayout();
     buildMenus();
+    // On a screen of another density both pictures are drawn anew for it; the clipboard keeps
+    // the 96-dpi picture.
+    const auto followDensity = [this](qreal ratio) {
+        if (ratio == m_renderer.devicePixelRatio())
+            return;
+        m_renderer.setDevicePixelRatio(ratio);
+        capacitor->setPicture(&m_renderer.screenApparatusPicture());
+        zim->setPicture(&m_renderer.screenZoomPicture());
+        runHandler([this] { capbtClick(); });
+    };
+    for (ImageView *view : {capacitor, zim})
+        connect(view, &ImageView::densityChanged, this, followDensity);
 
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(StepMilliseconds);
@@ -161,7 +173,7 @@ void Tmilikanfrm::buildLayout()
     capacitor = new ImageView(QStringLiteral("capacitor"), Panel3);
     capacitor->setGeometry(viewgeometry::PictureOffset, viewgeometry::PictureOffset,
                            constants::PictureWidth, constants::PictureHeight);
-    capacitor->setPicture(&m_renderer.apparatusPicture());
+    capacitor->setPicture(&m_renderer.screenApparatusPicture());
     capacitor->setContextMenuPolicy(Qt::CustomContextMenu);
 
     zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
@@ -244,7 +256,7 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
 
     zim = new ImageView(QStringLiteral("zim"), GroupBox4);
     zim->setGeometry(458, 13, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
-    zim->setPicture(&m_renderer.zoomPicture());
+    zim->setPicture(&m_renderer.screenZoomPicture());
 
     SpeedButton1 = named(new QToolButton(GroupBox4), "SpeedButton1");
     SpeedButton1->setGeometry(704, 104, 57, 57);

@@ -1,5 +1,6 @@
 // The full redraw of both pictures with a full table of floating drops, the scale and the
-// thread shown: the work of every 100 ms step and of every pointer movement during a drag.
+// thread shown: the work of every 100 ms step and of every pointer movement during a drag, on a
+// screen at 96 dpi and on one at 200 %.
 #include "apparatus_renderer.h"
 
 #include <QGuiApplication>
@@ -24,20 +25,33 @@ korvane::ApparatusState fullTable()
     return state;
 }
 
-void fullRedraw(benchmark::State &run)
+void redrawLoop(benchmark::State &run, qreal ratio)
 {
     const korvane::ApparatusState state = fullTable();
     korvane::ViewSettings settings;
     settings.showScale = true;
     settings.showThread = true;
     korvane::ApparatusRenderer renderer;
+    renderer.setDevicePixelRatio(ratio);
     renderer.redraw(state, settings); // fonts are looked up once, as in the program
     for (auto _ : run) {
         renderer.redraw(state, settings);
-        benchmark::DoNotOptimize(renderer.apparatusPicture().constBits());
+        benchmark::DoNotOptimize(renderer.screenApparatusPicture().constBits());
     }
 }
+
+void fullRedraw(benchmark::State &run)
+{
+    redrawLoop(run, 1);
+}
 BENCHMARK(fullRedraw)->Unit(benchmark::kMicrosecond)->ReportAggregatesOnly();
+
+// On a screen at 200 %: the 96-dpi pictures and the pictures at the screen's density.
+void fullRedrawAtRatio2(benchmark::State &run)
+{
+    redrawLoop(run, 2);
+}
+BENCHMARK(fullRedrawAtRatio2)->Unit(benchmark::kMicrosecond)->ReportAggregatesOnly();
 
 } // namespace
 

@@ -470,6 +470,83 @@ private slots:
         QCOMPARE(renderer.zoomPicture(), emptyZoom);
     }
 
+    // On a screen of ratio 2 every layout pixel is a 2 x 2 block: the same geometry, the signs'
+    // cells still cut the thread; the 96-dpi pictures beside them stay as at ratio 1.
+    void screenDensity()
+    {
+        ApparatusState state = emptyApparatus();
+        state.ThreadX = SignLeft;
+        addDrop(state, 200, 150.0, 10);
+        ViewSettings view = settings(true, true);
+        view.zoomLeft = 200 - 10 + viewgeometry::PictureOffset;
+        view.zoomTop = 150 - 10 + viewgeometry::PictureOffset;
+        ViewSettings noScale = view;
+        noScale.showScale = false;
+
+        // Switched to ratio 2 after a redraw, and with the scale hidden: the signs take the
+        // font name from the scale the 96-dpi picture last drew.
+        Renderer renderer;
+        renderer.redraw(state, noScale);
+        renderer.setDevicePixelRatio(2);
+        renderer.redraw(state, noScale);
+        Renderer flat;
+        flat.redraw(state, noScale);
+        flat.redraw(state, noScale);
+        QCOMPARE(renderer.apparatusPicture(), flat.apparatusPicture());
+        QCOMPARE(renderer.zoomPicture(), flat.zoomPicture());
+        QCOMPARE(renderer.apparatusPicture().devicePixelRatio(), 1.0);
+        ApparatusRenderer fromStart;
+        fromStart.setDevicePixelRatio(2);
+        fromStart.redraw(emptyApparatus(), settings(true));
+        fromStart.redraw(state, noScale);
+        fromStart.redraw(state, noScale);
+        QCOMPARE(renderer.screenApparatusPicture(), fromStart.screenApparatusPicture());
+
+        const QImage &picture = renderer.screenApparatusPicture();
+        const QImage &zoom = renderer.screenZoomPicture();
+        QCOMPARE(picture.size(), QSize(1530, 672));
+        QCOMPARE(zoom.size(), QSize(300, 300));
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.dotsPerMeterX(), 3780);
+
+        // The thread: device columns 10 and 11, white in the signs' cells and orange between.
+        const int signHeight = cellHeight(pictureFont(18, true));
+        QCOMPARE(count(picture, QRect(9, 0, 1, 672), Orange), 0);
+        QCOMPARE(count(picture, QRect(12, 0, 1, 672), Orange), 0);
+        QCOMPARE(picture.pixel(10, signHeight), White);
+        QCOMPARE(picture.pixel(11, 580 + signHeight), White);
+        for (int row : {2 * signHeight + 2, 300, 578, 579, 580 + 2 * signHeight + 2, 671})
+            QCOMPARE(count(picture, QRect(10, row, 2, 1), Orange), 2);
+        QVERIFY(count(picture, QRect(10, 0, 30, 2 * signHeight), Red) > 0);
+
+        // The plates: device rows 28 to 31 and 630 to 633, columns 40 to 1489.
+        for (int row : {28, 31, 630, 633}) {
+            QCOMPARE(count(picture, QRect(40, row, 1450, 1), Black), 1450);
+            QCOMPARE(picture.pixel(39, row), White);
+            QCOMPARE(picture.pixel(1490, row), White);
+        }
+        for (int row : {27, 32, 629, 634})
+            QCOMPARE(count(picture, QRect(40, row, 1450, 1), Black), 0);
+
+        // The drop at (200, 150), 5 px, and its magnified image at (60, 60), 8 px.
+        QCOMPARE(bounds(picture, QRect(360, 260, 80, 80), Black), QRect(400, 300, 10, 10));
+        QCOMPARE(bounds(zoom, QRect(2, 2, 296, 296), Black), QRect(120, 120, 16, 16));
+        QCOMPARE(count(zoom, QRect(0, 0, 300, 2), Black), 600);
+        QCOMPARE(count(zoom, QRect(0, 2, 300, 1), Black), 2 + 2);
+
+        // A scale line: dots 2 x 2, two apart, from device column 40 up to the plates' end.
+        renderer.redraw(state, view);
+        const QImage &scaled = renderer.screenApparatusPicture();
+        const int y = 2 * scaleRow(1);
+        QCOMPARE(count(scaled, QRect(40, y, 2, 2), Black), 4);
+        QCOMPARE(count(scaled, QRect(42, y, 2, 2), Black), 0);
+        QCOMPARE(count(scaled, QRect(1488, y, 2, 2), Black), 4);
+        QCOMPARE(count(scaled, QRect(39, y, 1, 2), Black), 0);
+        QCOMPARE(count(scaled, QRect(1490, y, 40, 2), Black), 0);
+        QCOMPARE(count(scaled, QRect(40, y - 1, 1450, 1), Black), 0);
+        QCOMPARE(count(scaled, QRect(40, y + 2, 1450, 1), Black), 0);
+    }
+
     // What a redraw leaves (font colour black, pen width 1) makes the next one look the same:
     // labels stay black and lines one pixel wide after the red signs and the thick plates.
     void laterRedrawsMatchTheFirst()

@@ -2,8 +2,11 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QtMath>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace korvane {
 
@@ -15,10 +18,14 @@ constexpr QRgb Orange = 0xffff8000; // red 255, green 128, blue 0
 constexpr QRgb Red = 0xffff0000;
 
 constexpr int DotsPerMetre = 3780; // 96 dots per inch, so that point sizes give layout pixels
+constexpr std::size_t MaxSprites = 256; // a few dozen drop sizes, colours and phases in use
 
-QImage makePicture(int width, int height)
+// A picture of a size in layout pixels, for a screen of the ratio; at 96 dpi in layout pixels,
+// so that point sizes keep their size in the layout at every ratio.
+QImage makePicture(int width, int height, qreal ratio = 1)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(DotsPerMetre);
     image.setDotsPerMeterY(DotsPerMetre);
     image.fill(White);
@@ -29,10 +36,14 @@ QImage makePicture(int width, int height)
 // their right and bottom edges, a line leaves out its end point, text stands on an opaque cell.
 // The painter is given a pen, brush or font only when the canvas state differs from what it
 // was last given, since a redraw draws a hundred drops with one pen and one brush.
+//
+// Coordinates are layout pixels at every device pixel ratio: a layout pixel covers the device
+// pixels between its edges multiplied by the ratio and rounded, as the painter fills rectangles.
 class Painter {
 public:
     Painter(ApparatusRenderer::Canvas &canvas, std::deque<ApparatusRenderer::PictureFont> &fonts)
-        : m_canvas(canvas), m_fonts(fonts), m_painter(&canvas.image)
+        : m_canvas(canvas), m_fonts(fonts), m_painter(&canvas.image),
+          m_ratio(canvas.image.devicePixelRatio())
     {
     }
 
@@ -50,30 +61,50 @@ public:
         }
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
         useBrush(m_canvas.brushColor);
-        m_painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+        m_painter.drawRect(outline(QRect(left, top, right - left - 1, bottom - top - 1)));
     }
 
     void ellipse(int left, int top, int right, int bottom)
     {
+        if (m_ratio != 1 && !m_canvas.penDotted) {
+            // At a scale the painter strokes an outline along its path, at ten times the cost of
+            // the rest of the redraw: each kind of drop is drawn once and copied. The corner's
+            // device position is a whole pixel and the phase the sprite is drawn at.
+            const qreal x = left * m_ratio;
+            const qreal y = top * m_ratio;
+            const QPoint whole(qFloor(x), qFloor(y));
+            const QPoint phase(qRound((x - whole.x()) * 64), qRound((y - whole.y()) * 64));
+            copySprite(sprite(QSize(right - left, bottom - top), phase), whole);
+            return;
+        }
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
         useBrush(m_canvas.brushColor);
-        m_painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+        m_painter.drawEllipse(outline(QRect(left, top, right - left - 1, bottom - top - 1)));
     }
 
-    // The view's lines are all horizontal or vertical.
+    // The view's lines are all horizontal or vertical, and all but the scale's are solid: those
+    // are filled rectangles, which cover the same layout pixels at every ratio.
     void line(QPoint from, QPoint to)
     {
-        if (m_canvas.penDotted && m_canvas.penWidth <= 1 && from.y() == to.y()) {
+        const int width = std::max(m_canvas.penWidth, 1);
+        const bool horizontal = from.y() == to.y();
+        const bool vertical = from.x() == to.x();
+        if (m_canvas.penDotted && width == 1 && horizontal) {
             dottedRow(from.y(), from.x(), to.x());
             return;
         }
-        if (m_canvas.penWidth <= 1) {
+        if (!m_canvas.penDotted && horizontal != vertical && (width == 1 || width % 2 == 0)) {
+            m_painter.fillRect(solidLine(from, to, width), QColor::fromRgb(m_canvas.penColor));
+            return;
+        }
+        if (width == 1) {
             // A one-pixel line covers both its ends; step back from the end point.
             to -= QPoint((to.x() > from.x()) - (to.x() < from.x()),
                          (to.y() > from.y()) - (to.y() < from.y()));
         }
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
-        m_painter.drawLine(from, to);
+        const QPointF shift(strokeShift(), strokeShift());
+        m_painter.drawLine(QPointF(from) + shift, QPointF(to) + shift);
     }
 
     void text(int x, int y, const QString &text)
@@ -92,25 +123,62 @@ public:
     }
 
 private:
-    // One pixel on, one off from the start, written straight into the scan line: the painter's
+    // The device pixel where a layout pixel's edge falls, rounded as the painter rounds a filled
+    // rectangle's edges; in 1/65536ths of a pixel, since the scale calls it for every dot.
+    int device(int layout) const
+    {
+        return static_cast<int>((std::int64_t {layout} * m_fixedRatio + 32768) >> 16);
+    }
+
+    // One pixel on, one off from the start, written straight into the scan lines: the painter's
     // dash stroker costs more than the rest of the scale.
     void dottedRow(int y, int fromX, int toX)
     {
         QImage &image = m_canvas.image;
-        if (y < 0 || y >= image.height())
-            return;
+        const int top = std::max(device(y), 0);
+        const int bottom = std::min(device(y + 1), image.height());
+        const int columns = image.width();
         const int step = fromX <= toX ? 2 : -2;
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = fromX; step > 0 ? x < toX : x > toX; x += step) {
-            if (x >= 0 && x < image.width())
-                row[x] = m_canvas.penColor;
+        for (int row = top; row < bottom; ++row) {
+            auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(row));
+            for (int x = fromX; step > 0 ? x < toX : x > toX; x += step) {
+                const int right = std::min(device(x + 1), columns);
+                for (int column = std::max(device(x), 0); column < right; ++column)
+                    pixels[column] = m_canvas.penColor;
+            }
         }
     }
 
-    void usePen(QRgb colour, bool dotted, int width)
+    // The pixels a solid horizontal or vertical line covers: a one-pixel line those from its
+    // start up to its end point; a wide one, with flat caps, the band centred on it between them.
+    static QRect solidLine(QPoint from, QPoint to, int width)
     {
-        if (m_penSet && colour == m_penColor && dotted == m_penDotted && width == m_penWidth)
-            return;
+        const bool backwards = width == 1 && (to.x() < from.x() || to.y() < from.y());
+        const int start = backwards ? 1 : 0;
+        if (from.y() == to.y()) {
+            const int left = std::min(from.x(), to.x()) + start;
+            const int right = std::max(from.x(), to.x()) + start;
+            return QRect(left, from.y() - width / 2, right - left, width);
+        }
+        const int top = std::min(from.y(), to.y()) + start;
+        const int bottom = std::max(from.y(), to.y()) + start;
+        return QRect(from.x() - width / 2, top, width, bottom - top);
+    }
+
+    // A pen's stroke is centred on the outline. At ratio 1 the raster engine puts an odd-width
+    // stroke on the pixels right of and below the outline; at other ratios half a layout pixel
+    // does the same, so the stroke covers the layout pixels it covers at ratio 1.
+    qreal strokeShift() const
+    {
+        return m_ratio != 1 && std::max(m_canvas.penWidth, 1) % 2 != 0 ? 0.5 : 0;
+    }
+    QRectF outline(const QRect &box) const
+    {
+        return QRectF(box).translated(strokeShift(), strokeShift());
+    }
+
+    static QPen makePen(QRgb colour, bool dotted, int width)
+    {
         QPen pen(QColor::fromRgb(colour), width);
         if (width <= 1) {
             if (dotted)
@@ -119,7 +187,14 @@ private:
             // A wide line with flat caps stops short of its end point.
             pen.setCapStyle(Qt::FlatCap);
         }
-        m_painter.setPen(pen);
+        return pen;
+    }
+
+    void usePen(QRgb colour, bool dotted, int width)
+    {
+        if (m_penSet && colour == m_penColor && dotted == m_penDotted && width == m_penWidth)
+            return;
+        m_painter.setPen(makePen(colour, dotted, width));
         m_penSet = true;
         m_penColor = colour;
         m_penDotted = dotted;
@@ -133,6 +208,56 @@ private:
         m_painter.setBrush(QColor::fromRgb(colour));
         m_brushSet = true;
         m_brushColor = colour;
+    }
+
+    // The ellipse of the size, pen and brush the canvas has, drawn as the painter would draw it
+    // with its corner at the phase past a whole device pixel.
+    const ApparatusRenderer::EllipseSprite &sprite(QSize size, QPoint phase)
+    {
+        std::vector<ApparatusRenderer::EllipseSprite> &sprites = m_canvas.sprites;
+        for (const ApparatusRenderer::EllipseSprite &sprite : sprites) {
+            if (sprite.size == size && sprite.phase == phase &&
+                sprite.penColor == m_canvas.penColor && sprite.penWidth == m_canvas.penWidth &&
+                sprite.brushColor == m_canvas.brushColor)
+                return sprite;
+        }
+        if (sprites.size() >= MaxSprites)
+            sprites.clear();
+        const int margin = qCeil(std::max(m_canvas.penWidth, 1) * m_ratio) + 1;
+        QImage image(qCeil(size.width() * m_ratio) + 2 * margin,
+                     qCeil(size.height() * m_ratio) + 2 * margin,
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setTransform(QTransform(m_ratio, 0, 0, m_ratio, margin + phase.x() / 64.0,
+                                        margin + phase.y() / 64.0));
+        painter.setPen(makePen(m_canvas.penColor, false, m_canvas.penWidth));
+        painter.setBrush(QColor::fromRgb(m_canvas.brushColor));
+        painter.drawEllipse(outline(QRect(0, 0, size.width() - 1, size.height() - 1)));
+        painter.end();
+        sprites.push_back({size, phase, m_canvas.penColor, m_canvas.penWidth, m_canvas.brushColor,
+                           image, margin});
+        return sprites.back();
+    }
+
+    // Copies what the sprite has drawn (it is drawn without smoothing: every pixel opaque or
+    // transparent), its ellipse's corner at the device pixel.
+    void copySprite(const ApparatusRenderer::EllipseSprite &sprite, QPoint corner)
+    {
+        QImage &image = m_canvas.image;
+        const QPoint origin = corner - QPoint(sprite.margin, sprite.margin);
+        const QRect area =
+            QRect(origin, sprite.image.size()).intersected(QRect(QPoint(0, 0), image.size()));
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(y));
+            const auto *source =
+                reinterpret_cast<const QRgb *>(sprite.image.constScanLine(y - origin.y()));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb pixel = source[x - origin.x()];
+                if (qAlpha(pixel) != 0)
+                    pixels[x] = pixel;
+            }
+        }
     }
 
     // The font the canvas names, looked up in the platform's database the first time it is
@@ -157,6 +282,8 @@ private:
     ApparatusRenderer::Canvas &m_canvas;
     std::deque<ApparatusRenderer::PictureFont> &m_fonts;
     QPainter m_painter;
+    const qreal m_ratio;
+    const std::int64_t m_fixedRatio = qRound64(m_ratio * 65536);
 
     const ApparatusRenderer::PictureFont *m_font = nullptr;
     bool m_penSet = false;
@@ -176,44 +303,38 @@ int zoomedDropSize(const Drop &drop)
     return drop.Radius / 2 + 3;
 }
 
-} // namespace
-
-ApparatusRenderer::ApparatusRenderer()
+// One redraw of both pictures into a pair of canvases of one density.
+void drawPictures(ApparatusRenderer::Canvas &apparatusCanvas, ApparatusRenderer::Canvas &zoomCanvas,
+                  std::deque<ApparatusRenderer::PictureFont> &fonts, const ApparatusState &state,
+                  const ViewSettings &settings)
 {
-    m_apparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight);
-    m_zoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize);
-    // A fresh canvas starts with the toolkit's default font, which the first redraw replaces.
-    m_apparatus.fontName = m_zoom.fontName = QStringLiteral("Sans Serif");
-}
-
-void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &settings)
-{
-    Painter zoom(m_zoom, m_fonts);
-    Painter apparatus(m_apparatus, m_fonts);
+    Painter zoom(zoomCanvas, fonts);
+    Painter apparatus(apparatusCanvas, fonts);
 
     // 1. The zoom picture: white with a one-pixel black frame; its drops are filled black.
-    m_zoom.penColor = Black;
-    m_zoom.brushColor = White;
+    zoomCanvas.penColor = Black;
+    zoomCanvas.brushColor = White;
     zoom.rectangle(0, 0, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
-    m_zoom.brushColor = Black;
+    zoomCanvas.brushColor = Black;
 
     // 2. The apparatus picture: white, cleared with a rectangle the size of the window.
-    m_apparatus.penColor = White;
-    m_apparatus.brushColor = White;
+    apparatusCanvas.penColor = White;
+    apparatusCanvas.brushColor = White;
     apparatus.rectangle(0, 0, viewgeometry::WindowOuterWidth, viewgeometry::WindowOuterHeight);
 
-    const int width = m_apparatus.image.width();
-    const int height = m_apparatus.image.height();
+    // The picture's size in layout pixels, whatever its density.
+    const int width = constants::PictureWidth;
+    const int height = constants::PictureHeight;
 
     // 3. The scale: dotted lines a tenth of a millimetre apart, labelled 0.1 to 0.9. The font
     // colour and pen width are those the previous redraw left (black, 1).
     if (settings.showScale) {
-        m_apparatus.penColor = Black;
-        m_apparatus.fontName = QStringLiteral("arial");
-        m_apparatus.fontPointSize = 8;
-        m_apparatus.fontBold = false;
+        apparatusCanvas.penColor = Black;
+        apparatusCanvas.fontName = QStringLiteral("arial");
+        apparatusCanvas.fontPointSize = 8;
+        apparatusCanvas.fontBold = false;
         for (int n = 1; n <= 9; ++n) {
-            m_apparatus.penDotted = true;
+            apparatusCanvas.penDotted = true;
             const int y = state.PlateTop + n * (state.PlateGap / 10);
             apparatus.text(5, y - 8, QStringLiteral("0.") + QString::number(n));
             apparatus.line(QPoint(20, y), QPoint(width - 20, y));
@@ -222,34 +343,34 @@ void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &
 
     // 4. The reference thread, full height.
     if (settings.showThread) {
-        m_apparatus.penColor = Orange;
-        m_apparatus.penDotted = false;
+        apparatusCanvas.penColor = Orange;
+        apparatusCanvas.penDotted = false;
         apparatus.line(QPoint(state.ThreadX, 0), QPoint(state.ThreadX, height));
     }
 
     // 5. The polarity signs beside the positive and the negative plate, in the font name the
     // scale left (the first redraw always shows the scale).
-    m_apparatus.fontBold = true;
-    m_apparatus.fontColor = Red;
-    m_apparatus.fontPointSize = 18;
+    apparatusCanvas.fontBold = true;
+    apparatusCanvas.fontColor = Red;
+    apparatusCanvas.fontPointSize = 18;
     const int middle = state.PlateTop + state.PlateGap / 2;
     const int offset = (state.Polarity * state.PlateGap) / 2;
     apparatus.text(5, middle + offset - 25, QStringLiteral("_"));
     apparatus.text(5, middle - offset - 15, QStringLiteral("+"));
 
     // 6. Left for the next redraw's scale labels.
-    m_apparatus.fontColor = Black;
-    m_apparatus.fontPointSize = 12;
+    apparatusCanvas.fontColor = Black;
+    apparatusCanvas.fontPointSize = 12;
 
     // 7. The plates, two pixels thick.
-    m_apparatus.penColor = Black;
-    m_apparatus.penDotted = false;
-    m_apparatus.penWidth = 2;
+    apparatusCanvas.penColor = Black;
+    apparatusCanvas.penDotted = false;
+    apparatusCanvas.penWidth = 2;
     apparatus.line(QPoint(20, state.PlateTop), QPoint(width - 20, state.PlateTop));
     const int lowerPlate = state.PlateTop + state.PlateGap;
     apparatus.line(QPoint(20, lowerPlate), QPoint(width - 20, lowerPlate));
-    m_apparatus.penWidth = 1;
-    m_apparatus.brushColor = Black;
+    apparatusCanvas.penWidth = 1;
+    apparatusCanvas.brushColor = Black;
 
     // 8. The drops, and their magnified images under the zoom box.
     if (state.DropCount < 1 || state.DropCount > TableCapacity)
@@ -274,6 +395,50 @@ void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &
             zoom.ellipse(left, top, left + size, top + size);
         }
     }
+}
+
+} // namespace
+
+ApparatusRenderer::ApparatusRenderer()
+{
+    m_apparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight);
+    m_zoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize);
+    // A fresh canvas starts with the toolkit's default font, which the first redraw replaces.
+    m_apparatus.fontName = m_zoom.fontName = QStringLiteral("Sans Serif");
+}
+
+void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &settings)
+{
+    drawPictures(m_apparatus, m_zoom, m_fonts, state, settings);
+    if (m_ratio != 1)
+        drawPictures(m_screenApparatus, m_screenZoom, m_fonts, state, settings);
+}
+
+const QImage &ApparatusRenderer::screenApparatusPicture() const
+{
+    return m_ratio != 1 ? m_screenApparatus.image : m_apparatus.image;
+}
+
+const QImage &ApparatusRenderer::screenZoomPicture() const
+{
+    return m_ratio != 1 ? m_screenZoom.image : m_zoom.image;
+}
+
+void ApparatusRenderer::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio == m_ratio || !(ratio > 0))
+        return;
+    m_ratio = ratio;
+    if (ratio == 1) {
+        m_screenApparatus.image = QImage();
+        m_screenZoom.image = QImage();
+        return;
+    }
+    // The drawing state the 96-dpi canvases have reached, so that both draw alike from now on.
+    m_screenApparatus = m_apparatus;
+    m_screenZoom = m_zoom;
+    m_screenApparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight, ratio);
+    m_screenZoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize, ratio);
 }
 
 } // namespace korvane

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace korvane {
 
@@ -15,6 +16,33 @@ void ImageView::setPicture(const QImage *picture)
 {
     m_picture = picture;
     update();
+}
+
+bool ImageView::event(QEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // Also a change of the ratio on the same screen, which the screen signal does not report.
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        checkDensity();
+#endif
+    return QWidget::event(event);
+}
+
+void ImageView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window exists once shown; a move to another screen is reported by it.
+    if (QWindow *handle = window()->windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &ImageView::checkDensity,
+                Qt::UniqueConnection);
+    checkDensity();
+}
+
+void ImageView::checkDensity()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture && ratio != m_picture->devicePixelRatio())
+        emit densityChanged(ratio);
 }
 
 void ImageView::paintEvent(QPaintEvent *)

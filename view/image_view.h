@@ -1,4 +1,5 @@
-// An image control: shows a picture drawn elsewhere and reports pointer presses on it.
+// An image control: shows a picture drawn elsewhere and reports pointer presses on it, and when
+// its screen's density no longer matches the picture's.
 #pragma once
 
 #include <QImage>
@@ -11,18 +12,27 @@ class ImageView : public QWidget {
 public:
     ImageView(const QString &name, QWidget *parent);
 
-    /// The picture to show; it must outlive the view. Call update() after it changes.
+    /// The picture to show; it must outlive the view. Call update() after it changes. A picture
+    /// with a device pixel ratio is shown at its size in layout pixels.
     void setPicture(const QImage *picture);
 
 signals:
-    /// A press of any button, at a position in the picture's pixels.
+    /// A press of any button, at a position in layout pixels.
     void pressed(Qt::MouseButton button, QPoint position);
 
+    /// The view was shown on, or moved to, a screen whose device pixel ratio differs from the
+    /// picture's: a picture drawn for that ratio would be sharper.
+    void densityChanged(qreal ratio);
+
 protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void checkDensity();
+
     const QImage *m_picture = nullptr;
 };
 
