@@ -10,6 +10,10 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include <langinfo.h>
+#include <strings.h>
 
 namespace {
 
@@ -22,14 +26,57 @@ void needDisplay()
     std::_Exit(EXIT_FAILURE);
 }
 
-bool environmentNamesDisplay()
+bool isSet(const char *name)
 {
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char *value = std::getenv(name);
-        if (value && *value)
-            return true;
+    const char *value = std::getenv(name);
+    return value && *value;
+}
+
+// A Wayland desktop whose Qt lacks the Wayland plugin: the advice is that plugin, or X.
+void needWaylandPlugin()
+{
+    std::fputs(
+        "korvane: on Wayland it needs Qt's Wayland plugin: install the package qt6-wayland, or "
+        "run it on X with DISPLAY naming an X display (as in 'DISPLAY=:0 korvane')\n",
+        stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+bool isUtf8(const char *codeset)
+{
+    return strcasecmp(codeset, "UTF-8") == 0 || strcasecmp(codeset, "utf8") == 0;
+}
+
+// Qt needs a UTF-8 character type; finding another, it switches to one itself and says so in four
+// lines. Choosing the same locale beforehand, through the environment Qt reads, keeps start-up
+// quiet. Only the character type changes: numbers, dates and messages follow the user's settings.
+void chooseUtf8CharacterType()
+{
+    if (!std::setlocale(LC_ALL, "") || isUtf8(nl_langinfo(CODESET)))
+        return;
+    std::string name = std::setlocale(LC_CTYPE, nullptr);
+    name = name.substr(0, name.find_first_of(".@"));
+    const char *chosen = nullptr;
+    for (const std::string &candidate : {name + ".UTF-8", std::string("C.UTF-8")}) {
+        if (std::setlocale(LC_CTYPE, candidate.c_str())) {
+            chosen = std::setlocale(LC_CTYPE, nullptr);
+            break;
+        }
     }
-    return false;
+    if (!chosen)
+        return;
+    const std::string characterType = chosen;
+    std::setlocale(LC_ALL, "C");
+    // LC_ALL would hide LC_CTYPE. LANG, the weakest setting, takes its value over; the other
+    // LC_ variables were hidden by it and go with it.
+    if (isSet("LC_ALL")) {
+        setenv("LANG", std::getenv("LC_ALL"), 1);
+        for (const char *category : {"LC_ALL", "LC_COLLATE", "LC_MESSAGES", "LC_MONETARY",
+                                     "LC_NUMERIC", "LC_TIME", "LC_ADDRESS", "LC_IDENTIFICATION",
+                                     "LC_MEASUREMENT", "LC_NAME", "LC_PAPER", "LC_TELEPHONE"})
+            unsetenv(category);
+    }
+    setenv("LC_CTYPE", characterType.c_str(), 1);
 }
 
 // What the platform said while it was being connected.
@@ -51,6 +98,11 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
         std::fprintf(stderr, "%s\n", qPrintable(message));
         return;
     }
+    const bool waylandOnly = isSet("WAYLAND_DISPLAY") && !isSet("DISPLAY");
+    for (const QString &said : platformMessages()) {
+        if (waylandOnly && said.contains(QLatin1String("platform plugin \"wayland\"")))
+            needWaylandPlugin();
+    }
     for (const QString &said : platformMessages()) {
         if (said.contains(QLatin1String("could not connect to display")) ||
             said.contains(QLatin1String("Failed to create wl_display")))
@@ -66,8 +118,13 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
 
 int main(int argc, char *argv[])
 {
-    if (!environmentNamesDisplay())
+    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
         needDisplay();
+    // Where there is an X display the program runs on it, as it was drawn for a window manager's
+    // frame, even on a Wayland desktop; Wayland serves when X cannot.
+    if (!isSet("QT_QPA_PLATFORM") && isSet("DISPLAY"))
+        setenv("QT_QPA_PLATFORM", isSet("WAYLAND_DISPLAY") ? "xcb;wayland" : "xcb", 1);
+    chooseUtf8CharacterType();
 
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);

@@ -2,6 +2,7 @@
 // to close itself, add oil, freeze, copy the picture into another program, quit from the menu.
 #include <QDir>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,20 +129,52 @@ private slots:
         xvfb.waitForFinished();
     }
 
+    // Without a display the program says in one line what to do and nothing else, whatever the
+    // locale; a Wayland desktop that Qt cannot serve without its plugin is told to install it.
     void saysSoWithoutADisplay_data()
     {
         QTest::addColumn<QString>("display");
-        QTest::addRow("no display named") << QString();
-        QTest::addRow("a display nobody serves") << QStringLiteral(":4711");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("locale"); // LC_ALL, or "-" for none of LANG and LC_*
+        QTest::addColumn<QString>("advice");
+        const QString xvfb = QStringLiteral("xvfb-run");
+        QTest::addRow("no display named") << QString() << QString() << QString() << xvfb;
+        QTest::addRow("a display nobody serves")
+            << QStringLiteral(":4711") << QString() << QString() << xvfb;
+        QTest::addRow("a display nobody serves, no locale")
+            << QStringLiteral(":4711") << QString() << QStringLiteral("-") << xvfb;
+        QTest::addRow("a display nobody serves, LC_ALL=C")
+            << QStringLiteral(":4711") << QString() << QStringLiteral("C") << xvfb;
+        // With Qt's Wayland plugin installed this is a compositor nobody serves.
+        const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                             QStringLiteral("/platforms"));
+        const bool plugin =
+            !platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
+        QTest::addRow("only Wayland, %s", plugin ? "nobody serving it" : "no Qt plugin for it")
+            << QString() << QStringLiteral("korvane-test-wayland-4711") << QStringLiteral("-")
+            << (plugin ? xvfb : QStringLiteral("qt6-wayland"));
     }
     void saysSoWithoutADisplay()
     {
         QFETCH(QString, display);
+        QFETCH(QString, wayland);
+        QFETCH(QString, locale);
+        QFETCH(QString, advice);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QLatin1String(name));
         if (!display.isEmpty())
             environment.insert(QStringLiteral("DISPLAY"), display);
+        if (!wayland.isEmpty())
+            environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
+        if (!locale.isEmpty()) {
+            for (const QString &name : environment.keys()) {
+                if (name == QLatin1String("LANG") || name.startsWith(QLatin1String("LC_")))
+                    environment.remove(name);
+            }
+            if (locale != QLatin1String("-"))
+                environment.insert(QStringLiteral("LC_ALL"), locale);
+        }
         QProcess headless;
         headless.setProcessEnvironment(environment);
         headless.start(QStringLiteral(KORVANE_PROGRAM), {});
@@ -150,10 +183,13 @@ private slots:
         QCOMPARE(headless.exitCode(), 1);
         const QStringList said = QString::fromLocal8Bit(headless.readAllStandardError())
                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(said.size(), 1);
-        QVERIFY2(said.first().contains(QLatin1String("needs a graphical display")) &&
-                     said.first().contains(QLatin1String("xvfb-run")),
+        QVERIFY2(said.size() == 1, qPrintable(said.join(QLatin1Char('\n'))));
+        QVERIFY2(said.first().startsWith(QLatin1String("korvane: ")) &&
+                     said.first().contains(advice),
                  qPrintable(said.first()));
+        if (advice == QLatin1String("xvfb-run"))
+            QVERIFY2(said.first().contains(QLatin1String("needs a graphical display")),
+                     qPrintable(said.first()));
     }
 
     void startsWithTheAboutBoxThatClosesItself()
