@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QList>
 #include <QStringList>
 #include <QTimer>
 
@@ -79,39 +80,57 @@ void chooseUtf8CharacterType()
     setenv("LC_CTYPE", characterType.c_str(), 1);
 }
 
-// What the platform said while it was being connected.
-QStringList &platformMessages()
+// What was said while the platform was being connected, held back until it is known whether
+// that worked.
+struct Said {
+    bool byPlatform;
+    QString message;
+};
+QList<Said> &heldBack()
 {
-    static QStringList messages;
-    return messages;
+    static QList<Said> said;
+    return said;
 }
 
-// While the platform is being connected, a display that cannot be reached becomes the one line
-// above; any other failure is shown as the platform gave it.
+bool platformSaid(QLatin1String words)
+{
+    for (const Said &said : heldBack()) {
+        if (said.message.contains(words))
+            return true;
+    }
+    return false;
+}
+
+// A failure to connect the platform ends the program with one line: a display that cannot be
+// reached, or a Wayland desktop without Qt's plugin for it, becomes advice; any other failure is
+// shown as the platform gave it.
 void startupMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (context.category && QByteArray(context.category).startsWith("qt.qpa")) {
-        platformMessages() << message;
-        return;
-    }
     if (type != QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        heldBack() << Said {context.category && QByteArray(context.category).startsWith("qt.qpa"),
+                            message};
         return;
     }
-    const bool waylandOnly = isSet("WAYLAND_DISPLAY") && !isSet("DISPLAY");
-    for (const QString &said : platformMessages()) {
-        if (waylandOnly && said.contains(QLatin1String("platform plugin \"wayland\"")))
-            needWaylandPlugin();
-    }
-    for (const QString &said : platformMessages()) {
-        if (said.contains(QLatin1String("could not connect to display")) ||
-            said.contains(QLatin1String("Failed to create wl_display")))
-            needDisplay();
-    }
-    for (const QString &said : platformMessages())
-        std::fprintf(stderr, "%s\n", qPrintable(said));
+    if (isSet("WAYLAND_DISPLAY") && !isSet("DISPLAY") &&
+        platformSaid(QLatin1String("Could not find the Qt platform plugin \"wayland\"")))
+        needWaylandPlugin();
+    if (platformSaid(QLatin1String("could not connect to display")) ||
+        platformSaid(QLatin1String("Failed to create wl_display")))
+        needDisplay();
+    for (const Said &said : heldBack())
+        std::fprintf(stderr, "%s\n", qPrintable(said.message));
     std::fprintf(stderr, "korvane: %s\n", qPrintable(message));
     std::_Exit(EXIT_FAILURE);
+}
+
+// Once the platform is connected, its own messages about finding it are of no concern.
+void showHeldBack()
+{
+    for (const Said &said : heldBack()) {
+        if (!said.byPlatform)
+            std::fprintf(stderr, "%s\n", qPrintable(said.message));
+    }
+    heldBack().clear();
 }
 
 } // namespace
@@ -129,6 +148,7 @@ int main(int argc, char *argv[])
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    showHeldBack();
     // Internal number formatting never follows the regional settings; what the user sees
     // takes the decimal separator from QLocale.
     std::setlocale(LC_NUMERIC, "C");
