@@ -103,12 +103,12 @@ bool platformSaid(QLatin1String words)
 
 // A failure to connect the platform ends the program with one line: a display that cannot be
 // reached, or a Wayland desktop without Qt's plugin for it, becomes advice; any other failure is
-// shown as the platform gave it.
+// named by what the platform said first, or else by the failure itself.
 void startupMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    const bool byPlatform = context.category && QByteArray(context.category).startsWith("qt.qpa");
     if (type != QtFatalMsg) {
-        heldBack() << Said {context.category && QByteArray(context.category).startsWith("qt.qpa"),
-                            message};
+        heldBack() << Said {byPlatform, message};
         return;
     }
     if (isSet("WAYLAND_DISPLAY") && !isSet("DISPLAY") &&
@@ -117,9 +117,14 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
     if (platformSaid(QLatin1String("could not connect to display")) ||
         platformSaid(QLatin1String("Failed to create wl_display")))
         needDisplay();
-    for (const Said &said : heldBack())
-        std::fprintf(stderr, "%s\n", qPrintable(said.message));
-    std::fprintf(stderr, "korvane: %s\n", qPrintable(message));
+    QString cause = message;
+    for (const Said &said : heldBack()) {
+        if (said.byPlatform) {
+            cause = said.message;
+            break;
+        }
+    }
+    std::fprintf(stderr, "korvane: %s\n", qPrintable(cause.section(QLatin1Char('\n'), 0, 0)));
     std::_Exit(EXIT_FAILURE);
 }
 

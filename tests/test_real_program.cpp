@@ -149,31 +149,37 @@ private slots:
         xvfb.waitForFinished();
     }
 
-    // Without a display the program says in one line what to do and nothing else, whatever the
-    // locale; a Wayland desktop that Qt cannot serve without its plugin is told to install it.
+    // A program that cannot start says in one line why, or what to do, and nothing else, whatever
+    // the locale: without a display, on a Wayland desktop without Qt's plugin for it, or on a
+    // platform Qt does not have.
     void saysSoWithoutADisplay_data()
     {
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("platform");
         QTest::addColumn<QString>("locale"); // LC_ALL, or "-" for none of LANG and LC_*
         QTest::addColumn<QString>("advice");
+        const QString none;
         const QString xvfb = QStringLiteral("xvfb-run");
-        QTest::addRow("no display named") << QString() << QString() << QString() << xvfb;
+        QTest::addRow("no display named") << none << none << none << none << xvfb;
         QTest::addRow("a display nobody serves")
-            << QStringLiteral(":4711") << QString() << QString() << xvfb;
+            << QStringLiteral(":4711") << none << none << none << xvfb;
         QTest::addRow("a display nobody serves, no locale")
-            << QStringLiteral(":4711") << QString() << QStringLiteral("-") << xvfb;
+            << QStringLiteral(":4711") << none << none << QStringLiteral("-") << xvfb;
         QTest::addRow("a display nobody serves, LC_ALL=C")
-            << QStringLiteral(":4711") << QString() << QStringLiteral("C") << xvfb;
+            << QStringLiteral(":4711") << none << none << QStringLiteral("C") << xvfb;
         QTest::addRow("only Wayland, no Qt plugin for it")
-            << QString() << QStringLiteral("korvane-test-wayland") << QStringLiteral("-")
+            << none << QStringLiteral("korvane-test-wayland") << none << QStringLiteral("-")
             << QStringLiteral("qt6-wayland");
+        QTest::addRow("a platform Qt does not have")
+            << none << none << QStringLiteral("no-such-platform") << none
+            << QStringLiteral("no-such-platform");
     }
-
     void saysSoWithoutADisplay()
     {
         QFETCH(QString, display);
         QFETCH(QString, wayland);
+        QFETCH(QString, platform);
         QFETCH(QString, locale);
         QFETCH(QString, advice);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -181,6 +187,8 @@ private slots:
             environment.remove(QLatin1String(name));
         if (!display.isEmpty())
             environment.insert(QStringLiteral("DISPLAY"), display);
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         QString program = QStringLiteral(KORVANE_PROGRAM);
         if (!wayland.isEmpty()) {
             environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
