@@ -16,6 +16,7 @@
 #include "legacy_fonts.h"
 #include "mnemonics.h"
 #include "step.h"
+#include "wayland_window.h"
 #include "zoom_box.h"
 
 #include <QAction>
@@ -151,6 +152,9 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
     constfrm = new Tconstfrm(this);
     aboutboxp = new Taboutboxp(this);
     makeAccessible(*this);
+    keepFixedWhenMaximised(this);
+    keepFixedWhenMaximised(constfrm);
+    keepFixedWhenMaximised(aboutboxp);
 }
 
 Tmilikanfrm::~Tmilikanfrm() = default;
@@ -350,6 +354,10 @@ ViewSettings Tmilikanfrm::viewSettings() const
 
 QSize Tmilikanfrm::outerSize() const
 {
+    // On Wayland the title bar is drawn by the compositor or by Qt around the window, outside the
+    // 800 x 600, so that the whole layout stays in view.
+    if (onWayland())
+        return size();
     return frameGeometry().size();
 }
 

@@ -21,5 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The About box and the apparatus picture ask for "Arial"; Liberation Sans has its metrics.
 # Without it the program still runs, with a fallback font whose text is a pixel taller.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# Qt's Wayland plugin serves only a Wayland desktop without X: where an X display is there,
+# Xwayland included, the program runs on X, so the plugin is not worth installing everywhere.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
 
 include(CPack)

@@ -1,7 +1,9 @@
 // The real program under a virtual X server, driven as a student would: wait for the About box
 // to close itself, add oil, freeze, copy the picture into another program, quit from the menu.
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,6 +97,25 @@ class TestRealProgram : public QObject {
         return count;
     }
 
+    // A copy of the program that finds Qt's plugins in a tree that has X's but not Wayland's.
+    QString programWithoutWaylandPlugin()
+    {
+        const QDir dir(scratch.filePath(QStringLiteral("without-wayland")));
+        const QString program = dir.filePath(QStringLiteral("korvane"));
+        if (QFile::exists(program))
+            return program;
+        dir.mkpath(QStringLiteral("plugins/platforms"));
+        QFile::link(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                        QStringLiteral("/platforms/libqxcb.so"),
+                    dir.filePath(QStringLiteral("plugins/platforms/libqxcb.so")));
+        QFile conf(dir.filePath(QStringLiteral("qt.conf")));
+        if (!conf.open(QIODevice::WriteOnly))
+            return QString();
+        conf.write("[Paths]\nPlugins = " + dir.filePath(QStringLiteral("plugins")).toUtf8() + '\n');
+        conf.close();
+        return QFile::copy(QStringLiteral(KORVANE_PROGRAM), program) ? program : QString();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -128,32 +149,76 @@ private slots:
         xvfb.waitForFinished();
     }
 
+    // A program that cannot start says in one line why, or what to do, and nothing else, whatever
+    // the locale: without a display, on a Wayland desktop without Qt's plugin for it, or on a
+    // platform Qt does not have.
     void saysSoWithoutADisplay_data()
     {
         QTest::addColumn<QString>("display");
-        QTest::addRow("no display named") << QString();
-        QTest::addRow("a display nobody serves") << QStringLiteral(":4711");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("locale"); // LC_ALL, or "-" for none of LANG and LC_*
+        QTest::addColumn<QString>("advice");
+        const QString none;
+        const QString xvfb = QStringLiteral("xvfb-run");
+        QTest::addRow("no display named") << none << none << none << none << xvfb;
+        QTest::addRow("a display nobody serves")
+            << QStringLiteral(":4711") << none << none << none << xvfb;
+        QTest::addRow("a display nobody serves, no locale")
+            << QStringLiteral(":4711") << none << none << QStringLiteral("-") << xvfb;
+        QTest::addRow("a display nobody serves, LC_ALL=C")
+            << QStringLiteral(":4711") << none << none << QStringLiteral("C") << xvfb;
+        QTest::addRow("only Wayland, no Qt plugin for it")
+            << none << QStringLiteral("korvane-test-wayland") << none << QStringLiteral("-")
+            << QStringLiteral("qt6-wayland");
+        QTest::addRow("a platform Qt does not have")
+            << none << none << QStringLiteral("no-such-platform") << none
+            << QStringLiteral("no-such-platform");
     }
     void saysSoWithoutADisplay()
     {
         QFETCH(QString, display);
+        QFETCH(QString, wayland);
+        QFETCH(QString, platform);
+        QFETCH(QString, locale);
+        QFETCH(QString, advice);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QLatin1String(name));
         if (!display.isEmpty())
             environment.insert(QStringLiteral("DISPLAY"), display);
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        QString program = QStringLiteral(KORVANE_PROGRAM);
+        if (!wayland.isEmpty()) {
+            environment.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.path());
+            program = programWithoutWaylandPlugin();
+            QVERIFY(!program.isEmpty());
+        }
+        if (!locale.isEmpty()) {
+            for (const QString &name : environment.keys()) {
+                if (name == QLatin1String("LANG") || name.startsWith(QLatin1String("LC_")))
+                    environment.remove(name);
+            }
+            if (locale != QLatin1String("-"))
+                environment.insert(QStringLiteral("LC_ALL"), locale);
+        }
         QProcess headless;
         headless.setProcessEnvironment(environment);
-        headless.start(QStringLiteral(KORVANE_PROGRAM), {});
+        headless.start(program, {});
         QVERIFY(headless.waitForFinished(10000));
         QCOMPARE(headless.exitStatus(), QProcess::NormalExit);
         QCOMPARE(headless.exitCode(), 1);
         const QStringList said = QString::fromLocal8Bit(headless.readAllStandardError())
                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(said.size(), 1);
-        QVERIFY2(said.first().contains(QLatin1String("needs a graphical display")) &&
-                     said.first().contains(QLatin1String("xvfb-run")),
+        QVERIFY2(said.size() == 1, qPrintable(said.join(QLatin1Char('\n'))));
+        QVERIFY2(said.first().startsWith(QLatin1String("korvane: ")) &&
+                     said.first().contains(advice),
                  qPrintable(said.first()));
+        if (advice == QLatin1String("xvfb-run"))
+            QVERIFY2(said.first().contains(QLatin1String("needs a graphical display")),
+                     qPrintable(said.first()));
     }
 
     void startsWithTheAboutBoxThatClosesItself()
