@@ -74,8 +74,8 @@ constexpr long double Gravity = 9.8L; ///< [m/s^2]
 constexpr long double TwiceGravity = 19.6L; ///< 2 g [m/s^2], as the radius formula writes it
 constexpr long double ElementaryCharge = 1.602e-19L; ///< [C]
 constexpr long double RadiusUnit = 1e-7L; ///< [m] per unit of Drop::Radius
-constexpr long double SphereVolumeFactor = 4.18879020478639098L; ///< 4/3 pi
-constexpr long double StokesDragFactor = 18.8495559215387594L; ///< 6 pi
+constexpr long double SphereVolumeFactor = 4.18879020478639098461685784437267051L; ///< 4/3 pi
+constexpr long double StokesDragFactor = 18.8495559215387594307758602996770173L; ///< 6 pi
 constexpr int StepsPerSecond = 10; ///< one step stands for 0.1 s
 
 constexpr int PictureWidth = 765; ///< apparatus picture [px]

@@ -292,13 +292,17 @@ private slots:
     // The process's C locale must not change how the texts are read or written.
     void independentOfTheProcessLocale()
     {
+        // A fresh machine has no German locale generated; CTest makes one (LOCPATH), so that
+        // the C library really reads and writes numbers with a decimal comma here.
         const std::string previous = std::setlocale(LC_ALL, nullptr);
-        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
-            QSKIP("no German locale on this machine");
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"),
+                 "no de_DE.UTF-8: run through CTest, which makes it with localedef");
+        const std::string comma = std::localeconv()->decimal_point;
         const long double parsed = parseNumberText("0.0001", ".");
         const auto n = estimateCharge(apparatusAt(5000), "10", "0.0001", ".");
         const std::string text = n ? formatEstimate(*n, ".") : std::string();
         std::setlocale(LC_ALL, previous.c_str());
+        QCOMPARE(comma, std::string(","));
         QCOMPARE(static_cast<double>(parsed), 0.0001);
         QCOMPARE(QString::fromStdString(text), "1.31835E-001");
     }
