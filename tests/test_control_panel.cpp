@@ -440,7 +440,7 @@ private slots:
         int countWhileOpen = 0;
         QVERIFY(withModalDialog([&] { action(item.toLatin1().constData())->trigger(); },
                                 [&](QWidget *) {
-                                    QTest::qWait(450);
+                                    QTRY_VERIFY(window->state().StopwatchTenths >= countBefore + 2);
                                     countWhileOpen = window->state().StopwatchTenths;
                                 }));
         QVERIFY(countWhileOpen >= countBefore + 2);
@@ -536,7 +536,7 @@ private slots:
         click("Addbt");
         click("onoff");
         window->showMinimized();
-        QTest::qWait(50);
+        QTRY_VERIFY(window->isMinimized());
         window->showNormal();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -13,13 +13,13 @@
 #include "handler_guard.h"
 #include "main_window.h"
 #include "step.h"
+#include "window_fixtures.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -45,8 +45,6 @@ uint64_t g_seed = 20240611;
 int g_actions = 50000;
 
 constexpr int NeverMs = 24 * 60 * 60 * 1000; // the test steps the timers itself
-
-const QColor Silver(192, 192, 192);
 
 // Qt Test warns of every mouse event a widget leaves to its parent; a storm sends thousands.
 QtMessageHandler g_testLogger = nullptr;
@@ -91,13 +89,7 @@ class TestEventStorm : public QObject {
     QAction *Exit1 = nullptr;
     QList<QAction *> modes, commands;
 
-    template<class T> T *control(const char *name)
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template<class T> T *control(const char *name) { return korvane::control<T>(*window, name); }
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice); }
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(dice); }
@@ -120,39 +112,12 @@ class TestEventStorm : public QObject {
 
     QString controlsDisagree() const
     {
+        if (const QString fault = korvane::controlsDisagree(*window); !fault.isEmpty())
+            return fault;
         const ApparatusState &s = window->state();
-        if (s.VoltageOn != 0 && s.VoltageOn != 1)
-            return QStringLiteral("VoltageOn %1").arg(s.VoltageOn);
-        const bool on = s.VoltageOn == 1;
-        if (voltsb->isEnabled() != on)
-            return QStringLiteral("the slider's enabled state disagrees with the supply");
-        if (onoff->text() != (on ? QLatin1String("&Off") : QLatin1String("&On")))
-            return QStringLiteral("onoff reads %1").arg(onoff->text());
-        if (voltlb->palette().color(QPalette::WindowText) != (on ? QColor(Qt::black) : Silver))
-            return QStringLiteral("voltlb's colour disagrees with the supply");
-        if (voltsb->value() != s.VoltageSetting)
-            return QStringLiteral("slider at %1, VoltageSetting %2")
-                .arg(voltsb->value())
-                .arg(s.VoltageSetting);
-        const QString volts = QString::fromStdString(
-            voltageText(s.VoltageSetting, QLocale().decimalPoint().toStdString()));
-        if (voltlb->text() != volts)
-            return QStringLiteral("voltlb reads %1, not %2").arg(voltlb->text(), volts);
-        if (startbt->text() !=
-            (s.StopwatchRunning ? QLatin1String("&Stop") : QLatin1String("&Start")))
-            return QStringLiteral("startbt reads %1").arg(startbt->text());
-        const QString freeze = Timer1->isActive() ? QStringLiteral("&Freeze Screen")
-                                                  : QStringLiteral("Un&Freeze Screen");
-        if (freezebt->text() != freeze)
-            return QStringLiteral("freezebt reads %1 with the timer %2")
-                .arg(freezebt->text(), Timer1->isActive() ? "running" : "stopped");
-        if (s.Polarity != 1 && s.Polarity != -1)
-            return QStringLiteral("Polarity %1").arg(s.Polarity);
-        if (flipcb->isChecked() != (s.Polarity == -1))
-            return QStringLiteral("flipcb disagrees with Polarity %1").arg(s.Polarity);
-        if (Addbt->isEnabled() != expectedAddOil || s.AddOilEnabled != expectedAddOil)
+        if (s.AddOilEnabled != expectedAddOil)
             return QStringLiteral("Add Oil is %1 with %2 drops, its rule says %3")
-                .arg(Addbt->isEnabled() ? "enabled" : "disabled")
+                .arg(s.AddOilEnabled ? "enabled" : "disabled")
                 .arg(s.DropCount)
                 .arg(expectedAddOil ? "enabled" : "disabled");
         const QPoint box = zsh->pos();

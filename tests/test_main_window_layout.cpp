@@ -7,6 +7,7 @@
 #include "classic_look.h"
 #include "const_dialog.h"
 #include "main_window.h"
+#include "window_fixtures.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -96,10 +97,7 @@ class TestMainWindowLayout : public QObject {
 
     template<class Widget = QWidget> Widget *control(const QString &name)
     {
-        auto *found = m_window->findChild<Widget *>(name);
-        if (!found)
-            qWarning("no control %s of that kind", qPrintable(name));
-        return found;
+        return korvane::control<Widget>(*m_window, name);
     }
 
 private slots:

@@ -2,6 +2,7 @@
 // pointer events on the real main window.
 #include "main_window.h"
 #include "scripted_random.h"
+#include "window_fixtures.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,12 +35,7 @@ class TestZoomBox : public QObject {
 
     std::unique_ptr<Tmilikanfrm> window;
 
-    template<class T> T *control(const char *name)
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
-    }
+    template<class T> T *control(const char *name) { return korvane::control<T>(*window, name); }
     QWidget *zsh() { return control<QWidget>("zsh"); }
     QWidget *capacitor() { return control<QWidget>("capacitor"); }
     void freeze() { QTest::mouseClick(control<QPushButton>("freezebt"), Qt::LeftButton); }
