@@ -3,6 +3,13 @@
 // clicked, the check box toggled, the menu opened. A shared letter moves through its owners,
 // one press at a time: first the menu whose title has it, then the controls in tab order,
 // then round again. A menu opens; a control takes the focus, and Space then activates it.
+//
+// Qt's shortcut map already moves an ambiguous letter through its owners (a button takes the
+// focus, a menu title opens its menu) and an open menu moves between its own items that share
+// a letter. What it does not do, and this router does: it goes in the order the shortcuts were
+// registered, which puts the menu bar's titles after every control; and it counts presses
+// without looking at the focus, so a press can land on the control that already has it and
+// seem to do nothing.
 #pragma once
 
 #include <QList>
