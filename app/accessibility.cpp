@@ -325,15 +325,6 @@ QString spokenCaption(const QString &caption)
     return spoken.trimmed();
 }
 
-int floatingDrops(const ApparatusState &state)
-{
-    const int count = std::clamp(state.DropCount, 0, TableCapacity);
-    int floating = 0;
-    for (int i = 1; i <= count; ++i)
-        floating += state.slot(i).Gone == 0;
-    return floating;
-}
-
 QString apparatusDescription(int floating)
 {
     if (floating == 0)

@@ -17,9 +17,6 @@ class Tmilikanfrm;
 /// description in step with the drops it shows. Call once, after the window is built.
 void makeAccessible(Tmilikanfrm &window);
 
-/// The drops still floating between the plates: slots 1..DropCount that have not touched one.
-int floatingDrops(const ApparatusState &state);
-
 /// The apparatus view's description for that many floating drops.
 QString apparatusDescription(int floating);
 

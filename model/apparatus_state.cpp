@@ -1,5 +1,7 @@
 #include "apparatus_state.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 void initialiseApparatus(ApparatusState &state)
@@ -15,6 +17,15 @@ void initialiseApparatus(ApparatusState &state)
     state.OilDensity = constants::OilDensity;
     state.AirViscosity = constants::AirViscosity;
     state.ZoomDragging = false;
+}
+
+int floatingDrops(const ApparatusState &state)
+{
+    const int count = std::clamp(state.DropCount, 0, TableCapacity);
+    int floating = 0;
+    for (int n = 1; n <= count; ++n)
+        floating += state.slot(n).Gone == 0;
+    return floating;
 }
 
 } // namespace korvane

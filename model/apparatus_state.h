@@ -20,6 +20,13 @@ struct Drop {
     int32_t Gone = 0; ///< 0 while floating, 1 once it has touched a plate
 };
 
+/// A drop's size on screen [px]: the side of the box its ellipse is drawn in, and how far its
+/// lower edge lies below Y, which the lower plate must not pass.
+inline int32_t dropSize(const Drop &drop)
+{
+    return drop.Radius / 5 + 3;
+}
+
 /// The drop table numbers its slots 1 to 100, as the teachers' material does; slot n is held at
 /// array index n - 1. Use slot() and exactY() to address a slot by its number.
 using DropArray = std::array<Drop, TableCapacity>;
@@ -81,6 +88,9 @@ constexpr int StepsPerSecond = 10; ///< one step stands for 0.1 s
 constexpr int PictureWidth = 765; ///< apparatus picture [px]
 constexpr int PictureHeight = 336; ///< apparatus picture [px]
 } // namespace constants
+
+/// How many drops in use are still floating between the plates.
+int floatingDrops(const ApparatusState &state);
 
 /// The model's part of the main window's creation: geometry, constants, an empty table, the
 /// supply at +1 and the stopwatch stopped. Fields that start at zero are left as they are.

@@ -10,11 +10,11 @@ namespace {
 /// Add Oil comes back once a step leaves fewer drops than this.
 constexpr int32_t AddOilReturnsBelow = 90;
 
-/// The lowest y at which a drop of this radius may sit: its lower edge (Y plus its size,
-/// Radius div 5 + 3) must not pass the lower plate.
+/// The lowest y at which a drop may sit: its lower edge (Y plus its size) must not pass the
+/// lower plate.
 int32_t lowestFloatingY(const ApparatusState &state, const Drop &drop)
 {
-    return state.PlateTop + state.PlateGap - drop.Radius / 5 - 3;
+    return state.PlateTop + state.PlateGap - dropSize(drop);
 }
 
 /// Distance [px] a floating drop covers in one step at its terminal velocity, positive

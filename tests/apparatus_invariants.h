@@ -64,7 +64,7 @@ inline std::string checkTable(const ApparatusState &state)
             return slotText(n) + "Charge " + std::to_string(drop.Charge);
         if (drop.X < 30 || drop.X > constants::PictureWidth - 51)
             return slotText(n) + "X " + std::to_string(drop.X);
-        const int lowest = state.PlateTop + state.PlateGap - drop.Radius / 5 - 3;
+        const int lowest = state.PlateTop + state.PlateGap - dropSize(drop);
         if (drop.Gone == 0 && (drop.Y < state.PlateTop || drop.Y > lowest))
             return slotText(n) + "floating at Y " + std::to_string(drop.Y) + " beyond 15.." +
                 std::to_string(lowest);
@@ -121,7 +121,7 @@ inline std::string checkStep(const Snapshot &before, const ApparatusState &after
             continue;
         const Drop &drop = after.slot(m);
         if (drop.Gone != 0) {
-            const int lowest = after.PlateTop + after.PlateGap - drop.Radius / 5 - 3;
+            const int lowest = after.PlateTop + after.PlateGap - dropSize(drop);
             if (drop.Y >= after.PlateTop && drop.Y <= lowest)
                 return slotText(m) + "retired at Y " + std::to_string(drop.Y) +
                     " without touching a plate";

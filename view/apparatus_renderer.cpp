@@ -294,10 +294,6 @@ private:
     QRgb m_brushColor = 0;
 };
 
-int dropSize(const Drop &drop)
-{
-    return drop.Radius / 5 + 3;
-}
 int zoomedDropSize(const Drop &drop)
 {
     return drop.Radius / 2 + 3;
