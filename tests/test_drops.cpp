@@ -187,6 +187,33 @@ private slots:
             QVERIFY2(std::abs(count - expected) < 6 * std::sqrt(expected),
                      qPrintable(QStringLiteral("charge %1: %2").arg(charge).arg(count)));
     }
+
+    // What the apparatus view tells a screen reader: the drops still floating.
+    void floatingDropsCount_data()
+    {
+        QTest::addColumn<int>("dropCount");
+        QTest::addColumn<QList<int>>("gone"); // Gone of slots 1, 2, ... in turn
+        QTest::addColumn<int>("floating");
+        QTest::addRow("empty table") << 0 << QList<int> {} << 0;
+        QTest::addRow("all floating") << 3 << QList<int> {0, 0, 0} << 3;
+        QTest::addRow("gone drops do not count") << 4 << QList<int> {0, 1, 0, 1} << 2;
+        QTest::addRow("slots past the count do not count") << 2 << QList<int> {0, 0, 0, 0} << 2;
+        QTest::addRow("a full table") << 100 << QList<int>(100, 0) << 100;
+        QTest::addRow("a count past the table reads the table only")
+            << 101 << QList<int>(100, 0) << 100;
+        QTest::addRow("a negative count reads nothing") << -1 << QList<int> {0} << 0;
+    }
+    void floatingDropsCount()
+    {
+        QFETCH(int, dropCount);
+        QFETCH(QList<int>, gone);
+        QFETCH(int, floating);
+        ApparatusState state;
+        for (int i = 0; i < gone.size(); ++i)
+            state.slot(i + 1).Gone = gone.at(i);
+        state.DropCount = dropCount;
+        QCOMPARE(floatingDrops(state), floating);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDrops)
