@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QList>
 #include <QString>
 
 namespace korvane {
@@ -10,8 +11,11 @@ namespace korvane {
 /// The reverse-DNS id; the desktop entry is installed as "<id>.desktop".
 QString appId();
 
-/// The program's icon for its windows, at the sizes title bars and task bars use (16 to 64 px),
-/// from the program's own resources. Launchers take the larger installed sizes from the theme.
+/// The sizes [px] at which the windows' icon is drawn, each from a picture of its own: those
+/// title bars and task bars use. Launchers take the larger installed sizes from the theme.
+QList<int> windowIconSizes();
+
+/// The program's icon for its windows, at those sizes, from the program's own resources.
 QIcon programIcon();
 
 } // namespace korvane

@@ -3,9 +3,9 @@
 # the desktop entry, the metainfo and the icon at each size, all named after the one app id and
 # nothing else; the entry starts the installed executable and shows the installed icon; the
 # metainfo's newest release is the project's version. The two validators run when installed.
-#   check_install.sh <build dir> <app id> <version>
+#   check_install.sh <build dir> <app id> <version> <the source's icons/hicolor>
 set -uo pipefail
-build=$1 id=$2 version=$3
+build=$1 id=$2 version=$3 icons=$4
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 failures=0
@@ -18,7 +18,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 
 desktop=share/applications/$id.desktop
 metainfo=share/metainfo/$id.metainfo.xml
-sizes=(16 32 48 64 128 256)
+# The sizes tools/render-icons drew, a folder each ("48x48").
+mapfile -t sizes < <(cd "$icons" && ls -d *x* | cut -dx -f1 | sort -n)
+((${#sizes[@]})) || fail "no icon sizes under $icons"
 expected=(bin/korvane "$desktop" "$metainfo" "share/icons/hicolor/scalable/apps/$id.svg")
 for size in "${sizes[@]}"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")

@@ -15,7 +15,7 @@ private slots:
     void iconAtEverySize_data()
     {
         QTest::addColumn<int>("size");
-        for (const int size : {16, 32, 48, 64})
+        for (const int size : windowIconSizes())
             QTest::addRow("%d px", size) << size;
     }
     void iconAtEverySize()
