@@ -1,20 +1,17 @@
+// The main window's behaviour: its handlers, named after their control and event, and the few
+// operations they share. Every control, caption and rectangle is built in
+// main_window_layout.cpp.
 #include "main_window.h"
 
 #include "about_box.h"
 #include "accessibility.h"
-#include "arrow_picture.h"
-#include "bevel_panel.h"
 #include "centring.h"
 #include "charge_estimate.h"
-#include "classic_look.h"
 #include "const_dialog.h"
 #include "control_panel.h"
-#include "desktop_identity.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
-#include "legacy_fonts.h"
-#include "mnemonics.h"
 #include "step.h"
 #include "wayland_window.h"
 #include "zoom_box.h"
@@ -24,13 +21,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -42,61 +37,9 @@ namespace korvane {
 
 namespace {
 
-using layout::Cream;
-using layout::Khaki;
-using layout::Navy;
 using layout::Silver;
 
 constexpr QSize WindowOuterSize(800, 600);
-constexpr int StepMilliseconds = 100;
-
-template<class Widget> Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *result = named(new ClassicPushButton(caption, parent), name);
-    result->setGeometry(geometry);
-    return result;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                    QStyle *style)
-{
-    auto *result = named(new QCheckBox(caption, parent), name);
-    result->setGeometry(geometry);
-    result->setStyle(style);
-    return result;
-}
-
-QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *result = named(new ClassicGroupBox(caption, parent), name);
-    result->setGeometry(geometry);
-    return result;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *result = named(new QLabel(caption, parent), name);
-    result->setGeometry(geometry);
-    return result;
-}
-
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
-{
-    return named(menu->addAction(caption), name);
-}
 
 std::string userDecimalSeparator()
 {
@@ -114,37 +57,9 @@ void Tmilikanfrm::onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*han
 
 Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::move(random))
 {
-    setObjectName(QStringLiteral("Tmilikanfrm"));
-    setWindowTitle(QStringLiteral("Korvane"));
-    setWindowIcon(programIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(legacyFont(LegacyFace::System, 13));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::white);
-    setPalette(background);
-    setAutoFillBackground(true);
-
     buildLayout();
     buildMenus();
-    // On a screen of another density both pictures are drawn anew for it; the clipboard keeps
-    // the 96-dpi picture.
-    const auto followDensity = [this](qreal ratio) {
-        if (ratio == m_renderer.devicePixelRatio())
-            return;
-        m_renderer.setDevicePixelRatio(ratio);
-        capacitor->setPicture(&m_renderer.screenApparatusPicture());
-        zim->setPicture(&m_renderer.screenZoomPicture());
-        runHandler([this] { capbtClick(); });
-    };
-    for (ImageView *view : {capacitor, zim})
-        connect(view, &ImageView::densityChanged, this, followDensity);
-
-    Timer1 = named(new QTimer(this), "Timer1");
-    Timer1->setInterval(StepMilliseconds);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    onEvent(Timer1, &QTimer::timeout, &Tmilikanfrm::Timer1Timer);
+    connectHandlers();
     Timer1->start();
 
     runHandler([this] { FormCreate(); });
@@ -159,30 +74,10 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 
 Tmilikanfrm::~Tmilikanfrm() = default;
 
-void Tmilikanfrm::buildLayout()
+void Tmilikanfrm::connectHandlers()
 {
-    auto *client = named(new QWidget(this), "client");
-    setCentralWidget(client);
+    onEvent(Timer1, &QTimer::timeout, &Tmilikanfrm::Timer1Timer);
 
-    Panel1 = new BevelPanel(
-        QStringLiteral("Panel1"),
-        {Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1, 2, true}, client);
-    Panel1->setGeometry(0, 0, 801, 553);
-
-    Panel3 =
-        new BevelPanel(QStringLiteral("Panel3"),
-                       {Navy, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 5, 4}, Panel1);
-    Panel1->place(Panel3, 2, 2, 793, 364);
-
-    capacitor = new ImageView(QStringLiteral("capacitor"), Panel3);
-    capacitor->setGeometry(viewgeometry::PictureOffset, viewgeometry::PictureOffset,
-                           constants::PictureWidth, constants::PictureHeight);
-    capacitor->setPicture(&m_renderer.screenApparatusPicture());
-    capacitor->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
-    zsh->setGeometry(40, 32, ZoomBox::Side, ZoomBox::Side);
-    zsh->setToolTip(QStringLiteral("Zoom Box: click and drag to move"));
     onEvent(zsh, &ZoomBox::pressed, &Tmilikanfrm::zshMouseDown);
     connect(zsh, &ZoomBox::moved, this,
             [this](QPoint at) { runHandler([this, at] { zshMouseMove(at); }); });
@@ -190,161 +85,44 @@ void Tmilikanfrm::buildLayout()
     connect(capacitor, &ImageView::pressed, this, [this](Qt::MouseButton, QPoint at) {
         runHandler([this, at] { capacitorMouseDown(at); });
     });
+    connect(capacitor, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { PopupMenu1->popup(capacitor->mapToGlobal(at)); });
 
-    zlb = label(Panel3, "zlb", QStringLiteral("Zoom box:Click and Drag to move"),
-                QRect(72, 32, 219, 16));
-    zlb->setFont(legacyFont(LegacyFace::System, 8));
-    zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    Panel2 = new BevelPanel(QStringLiteral("Panel2"), {Khaki}, Panel1);
-    Panel1->place(Panel2, 5, 369, 785, 177);
-    buildControlPanel(Panel2);
-    buildHiddenControls();
-    buildTabOrder();
-}
-
-void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
-{
-    m_checkBoxStyle = new ClassicCheckBoxStyle(QStringLiteral("Fusion"));
-    m_checkBoxStyle->setParent(this);
-    GroupBox4 = groupBox(panel2, "GroupBox4", QStringLiteral("Controls"), QRect(8, 2, 769, 169));
-
-    GroupBox3 = groupBox(GroupBox4, "GroupBox3", QStringLiteral("Oil"), QRect(24, 20, 124, 141));
-    Addbt = button(GroupBox3, "Addbt", QStringLiteral("&Add Oil"), QRect(16, 24, 89, 33));
     onEvent(Addbt, &QPushButton::clicked, &Tmilikanfrm::AddbtClick);
-    Scalebx = checkBox(GroupBox3, "Scalebx", QStringLiteral(" Show Scale"), QRect(8, 59, 97, 17),
-                       m_checkBoxStyle);
-    Scalebx->setChecked(true);
-    Scalebx->setToolTip(QStringLiteral("Each grid is 0.1 mm"));
     onEvent(Scalebx, &QCheckBox::toggled, &Tmilikanfrm::ScalebxClick);
-    Resetb = button(GroupBox3, "Resetb", QStringLiteral("&Clean Up"), QRect(16, 104, 89, 33));
     onEvent(Resetb, &QPushButton::clicked, &Tmilikanfrm::ResetbClick);
-
-    GroupBox1 =
-        groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"), QRect(170, 20, 121, 141));
-    onoff = button(GroupBox1, "onoff", QStringLiteral("&On"), QRect(16, 24, 89, 33));
     onEvent(onoff, &QPushButton::clicked, &Tmilikanfrm::onoffClick);
-    voltsb = named(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
-    voltsb->setGeometry(16, 64, 89, 17);
-    voltsb->setRange(0, 5000);
-    voltsb->setSingleStep(1);
-    voltsb->setPageStep(20);
-    voltsb->setValue(0);
-    voltsb->setFocusPolicy(Qt::StrongFocus);
-    voltsb->setEnabled(false);
     onEvent(voltsb, &QScrollBar::valueChanged, &Tmilikanfrm::voltsbChange);
-    voltlb = label(GroupBox1, "voltlb", QStringLiteral("0 V"), QRect(50, 88, 20, 16));
-    voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
-    voltlb->adjustSize();
-    setTextColor(voltlb, Silver);
-    flipcb = checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17),
-                      m_checkBoxStyle);
     onEvent(flipcb, &QCheckBox::toggled, &Tmilikanfrm::flipcbClick);
-
-    GroupBox2 = groupBox(GroupBox4, "GroupBox2", QStringLiteral("Timer"), QRect(312, 20, 121, 141));
-    startbt = button(GroupBox2, "startbt", QStringLiteral("&Start"), QRect(16, 24, 89, 33));
     onEvent(startbt, &QPushButton::clicked, &Tmilikanfrm::startbtClick);
-    timerlb = label(GroupBox2, "timerlb", QStringLiteral("0.0 s"), QRect(40, 66, 49, 16));
-    resetbt = button(GroupBox2, "resetbt", QStringLiteral("&Reset"), QRect(16, 104, 89, 33));
     onEvent(resetbt, &QPushButton::clicked, &Tmilikanfrm::resetbtClick);
-
-    threadcb = checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"),
-                        QRect(32, 101, 109, 17), m_checkBoxStyle);
-    freezebt =
-        button(GroupBox4, "freezebt", QStringLiteral("&Freeze Screen"), QRect(616, 16, 137, 49));
     onEvent(freezebt, &QPushButton::clicked, &Tmilikanfrm::freezebtClick);
-    Label2 =
-        label(GroupBox4, "Label2", QStringLiteral("Z O O M    B O X"), QRect(440, 24, 17, 137));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    zim = new ImageView(QStringLiteral("zim"), GroupBox4);
-    zim->setGeometry(458, 13, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
-    zim->setPicture(&m_renderer.screenZoomPicture());
-
-    SpeedButton1 = named(new QToolButton(GroupBox4), "SpeedButton1");
-    SpeedButton1->setGeometry(704, 104, 57, 57);
-    SpeedButton1->setIcon(QIcon(transparentArrow()));
-    SpeedButton1->setIconSize(QSize(45, 54));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
     onEvent(SpeedButton1, &QToolButton::clicked, &Tmilikanfrm::SpeedButton1Click);
-}
-
-void Tmilikanfrm::buildHiddenControls()
-{
-    // Inputs and output of the charge estimate; never shown, never focused.
-    timebx = named(new QLineEdit(QStringLiteral("10"), Panel1), "timebx");
-    // The fixed fall of 0.1 mm is written in the user's own notation, so that it reads back
-    // under any regional settings.
-    distxt =
-        named(new QLineEdit(QString::fromStdString("0" + userDecimalSeparator() + "0001"), Panel1),
-              "distxt");
     onEvent(timebx, &QLineEdit::textChanged, &Tmilikanfrm::timebxChange);
     onEvent(distxt, &QLineEdit::textChanged, &Tmilikanfrm::distxtChange);
-    Label1 = label(Panel1, "Label1", QStringLiteral("Time"), QRect());
-    Label6 = label(Panel1, "Label6", QStringLiteral("distance"), QRect());
-    for (QWidget *hidden : {static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
-                            static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6)}) {
-        hidden->setFocusPolicy(Qt::NoFocus);
-        hidden->hide();
-    }
-}
 
-void Tmilikanfrm::buildMenus()
-{
-    Edit1 = named(menuBar()->addMenu(QStringLiteral("&File")), "Edit1");
-    Copy2 = menuItem(Edit1, "Copy2", QStringLiteral("&Copy"));
-    Copy2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    Print2 = menuItem(Edit1, "Print2", QStringLiteral("&Print"));
-    Print2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Print2->setEnabled(false);
-    named(Edit1->addSeparator(), "N2");
-    Exit1 = menuItem(Edit1, "Exit1", QStringLiteral("E&xit"));
     onEvent(Copy2, &QAction::triggered, &Tmilikanfrm::Copy1Click);
+    onEvent(Copy1, &QAction::triggered, &Tmilikanfrm::Copy1Click);
     onEvent(Exit1, &QAction::triggered, &Tmilikanfrm::Exit1Click);
-
-    Options1 = named(menuBar()->addMenu(QStringLiteral("&Options")), "Options1");
-    Variable1 = menuItem(Options1, "Variable1", QStringLiteral("&Variable"));
-    SameMass1 = menuItem(Options1, "SameMass1", QStringLiteral("Same &Radius (4e-7 m)"));
-    SameCharge1 = menuItem(Options1, "SameCharge1", QStringLiteral("Same +ve &Charge"));
-    Samecharge2 = menuItem(Options1, "Samecharge2", QStringLiteral("Same -&ve Charge"));
     for (QAction *mode : {Variable1, SameMass1, SameCharge1, Samecharge2}) {
-        mode->setCheckable(true);
         connect(mode, &QAction::triggered, this,
                 [this, mode] { runHandler([this, mode] { Variable1Click(mode); }); });
     }
-    Variable1->setChecked(true);
-    named(Options1->addSeparator(), "N1");
-    Showconstants1 = menuItem(Options1, "Showconstants1", QStringLiteral("Show constants"));
     onEvent(Showconstants1, &QAction::triggered, &Tmilikanfrm::Showconstants1Click);
-
-    Help1 = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help1");
-    about1 = menuItem(Help1, "about1", QStringLiteral("About"));
     onEvent(about1, &QAction::triggered, &Tmilikanfrm::about1Click);
 
-    // The pop-up shows the same shortcuts; the File menu's items are the ones that answer them.
-    PopupMenu1 = named(new QMenu(this), "PopupMenu1");
-    Copy1 = menuItem(PopupMenu1, "Copy1", QStringLiteral("&Copy"));
-    Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    Copy1->setShortcutContext(Qt::WidgetShortcut);
-    Print1 = menuItem(PopupMenu1, "Print1", QStringLiteral("&Print"));
-    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Print1->setShortcutContext(Qt::WidgetShortcut);
-    Print1->setEnabled(false);
-    onEvent(Copy1, &QAction::triggered, &Tmilikanfrm::Copy1Click);
-    connect(capacitor, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { PopupMenu1->popup(capacitor->mapToGlobal(at)); });
-}
-
-void Tmilikanfrm::buildTabOrder()
-{
-    // Group by group, as the panel reads: Oil, Voltage, Timer, then the thread and freeze.
-    const QList<QWidget *> controls = {Scalebx, Addbt,   Resetb,  onoff,    voltsb,
-                                       flipcb,  resetbt, startbt, threadcb, freezebt};
-    for (int i = 1; i < controls.size(); ++i)
-        QWidget::setTabOrder(controls.at(i - 1), controls.at(i));
-    Scalebx->setFocus();
-    new MnemonicRouter(this, controls);
+    // On a screen of another density both pictures are drawn anew for it; the clipboard keeps
+    // the 96-dpi picture.
+    const auto followDensity = [this](qreal ratio) {
+        if (ratio == m_renderer.devicePixelRatio())
+            return;
+        m_renderer.setDevicePixelRatio(ratio);
+        capacitor->setPicture(&m_renderer.screenApparatusPicture());
+        zim->setPicture(&m_renderer.screenZoomPicture());
+        runHandler([this] { capbtClick(); });
+    };
+    for (ImageView *view : {capacitor, zim})
+        connect(view, &ImageView::densityChanged, this, followDensity);
 }
 
 ViewSettings Tmilikanfrm::viewSettings() const

@@ -99,6 +99,8 @@ private:
     void buildHiddenControls();
     void buildMenus();
     void buildTabOrder();
+    void connectHandlers();
+    static void setTextColor(QWidget *widget, const QColor &color);
     void applyOuterSize();
     void syncControls();
     DropMode checkedDropMode() const;

@@ -1,0 +1,267 @@
+// The main window's control tree: every control with its rectangle, caption, font and colour
+// as the layout gives them, both menus, the hidden inputs of the estimate, the step timer and
+// the tab order. What the controls do is in main_window.cpp.
+#include "main_window.h"
+
+#include "arrow_picture.h"
+#include "bevel_panel.h"
+#include "classic_look.h"
+#include "desktop_identity.h"
+#include "image_view.h"
+#include "layout_colours.h"
+#include "legacy_fonts.h"
+#include "mnemonics.h"
+#include "zoom_box.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace korvane {
+
+namespace {
+
+using layout::Cream;
+using layout::Khaki;
+using layout::Navy;
+using layout::Silver;
+
+constexpr int StepMilliseconds = 100;
+
+template<class Widget> Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *result = named(new ClassicPushButton(caption, parent), name);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                    QStyle *style)
+{
+    auto *result = named(new QCheckBox(caption, parent), name);
+    result->setGeometry(geometry);
+    result->setStyle(style);
+    return result;
+}
+
+QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *result = named(new ClassicGroupBox(caption, parent), name);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *result = named(new QLabel(caption, parent), name);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
+{
+    return named(menu->addAction(caption), name);
+}
+
+} // namespace
+
+void Tmilikanfrm::setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void Tmilikanfrm::buildLayout()
+{
+    setObjectName(QStringLiteral("Tmilikanfrm"));
+    setWindowTitle(QStringLiteral("Korvane"));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(legacyFont(LegacyFace::System, 13));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto *client = named(new QWidget(this), "client");
+    setCentralWidget(client);
+
+    Panel1 = new BevelPanel(
+        QStringLiteral("Panel1"),
+        {Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1, 2, true}, client);
+    Panel1->setGeometry(0, 0, 801, 553);
+
+    Panel3 =
+        new BevelPanel(QStringLiteral("Panel3"),
+                       {Navy, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 5, 4}, Panel1);
+    Panel1->place(Panel3, 2, 2, 793, 364);
+
+    capacitor = new ImageView(QStringLiteral("capacitor"), Panel3);
+    capacitor->setGeometry(viewgeometry::PictureOffset, viewgeometry::PictureOffset,
+                           constants::PictureWidth, constants::PictureHeight);
+    capacitor->setPicture(&m_renderer.screenApparatusPicture());
+    capacitor->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
+    zsh->setGeometry(40, 32, ZoomBox::Side, ZoomBox::Side);
+    zsh->setToolTip(QStringLiteral("Zoom Box: click and drag to move"));
+
+    zlb = label(Panel3, "zlb", QStringLiteral("Zoom box:Click and Drag to move"),
+                QRect(72, 32, 219, 16));
+    zlb->setFont(legacyFont(LegacyFace::System, 8));
+    zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Panel2 = new BevelPanel(QStringLiteral("Panel2"), {Khaki}, Panel1);
+    Panel1->place(Panel2, 5, 369, 785, 177);
+    buildControlPanel(Panel2);
+    buildHiddenControls();
+    buildTabOrder();
+
+    // The step timer: started once the handlers are connected.
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(StepMilliseconds);
+    Timer1->setTimerType(Qt::PreciseTimer);
+}
+
+void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
+{
+    m_checkBoxStyle = new ClassicCheckBoxStyle(QStringLiteral("Fusion"));
+    m_checkBoxStyle->setParent(this);
+    GroupBox4 = groupBox(panel2, "GroupBox4", QStringLiteral("Controls"), QRect(8, 2, 769, 169));
+
+    GroupBox3 = groupBox(GroupBox4, "GroupBox3", QStringLiteral("Oil"), QRect(24, 20, 124, 141));
+    Addbt = button(GroupBox3, "Addbt", QStringLiteral("&Add Oil"), QRect(16, 24, 89, 33));
+    Scalebx = checkBox(GroupBox3, "Scalebx", QStringLiteral(" Show Scale"), QRect(8, 59, 97, 17),
+                       m_checkBoxStyle);
+    Scalebx->setChecked(true);
+    Scalebx->setToolTip(QStringLiteral("Each grid is 0.1 mm"));
+    Resetb = button(GroupBox3, "Resetb", QStringLiteral("&Clean Up"), QRect(16, 104, 89, 33));
+
+    GroupBox1 =
+        groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"), QRect(170, 20, 121, 141));
+    onoff = button(GroupBox1, "onoff", QStringLiteral("&On"), QRect(16, 24, 89, 33));
+    voltsb = named(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
+    voltsb->setGeometry(16, 64, 89, 17);
+    voltsb->setRange(0, 5000);
+    voltsb->setSingleStep(1);
+    voltsb->setPageStep(20);
+    voltsb->setValue(0);
+    voltsb->setFocusPolicy(Qt::StrongFocus);
+    voltsb->setEnabled(false);
+    voltlb = label(GroupBox1, "voltlb", QStringLiteral("0 V"), QRect(50, 88, 20, 16));
+    voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
+    voltlb->adjustSize();
+    setTextColor(voltlb, Silver);
+    flipcb = checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17),
+                      m_checkBoxStyle);
+
+    GroupBox2 = groupBox(GroupBox4, "GroupBox2", QStringLiteral("Timer"), QRect(312, 20, 121, 141));
+    startbt = button(GroupBox2, "startbt", QStringLiteral("&Start"), QRect(16, 24, 89, 33));
+    timerlb = label(GroupBox2, "timerlb", QStringLiteral("0.0 s"), QRect(40, 66, 49, 16));
+    resetbt = button(GroupBox2, "resetbt", QStringLiteral("&Reset"), QRect(16, 104, 89, 33));
+
+    threadcb = checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"),
+                        QRect(32, 101, 109, 17), m_checkBoxStyle);
+    freezebt =
+        button(GroupBox4, "freezebt", QStringLiteral("&Freeze Screen"), QRect(616, 16, 137, 49));
+    Label2 =
+        label(GroupBox4, "Label2", QStringLiteral("Z O O M    B O X"), QRect(440, 24, 17, 137));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    zim = new ImageView(QStringLiteral("zim"), GroupBox4);
+    zim->setGeometry(458, 13, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
+    zim->setPicture(&m_renderer.screenZoomPicture());
+
+    SpeedButton1 = named(new QToolButton(GroupBox4), "SpeedButton1");
+    SpeedButton1->setGeometry(704, 104, 57, 57);
+    SpeedButton1->setIcon(QIcon(transparentArrow()));
+    SpeedButton1->setIconSize(QSize(45, 54));
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+}
+
+void Tmilikanfrm::buildHiddenControls()
+{
+    // Inputs and output of the charge estimate; never shown, never focused.
+    timebx = named(new QLineEdit(QStringLiteral("10"), Panel1), "timebx");
+    // The fixed fall of 0.1 mm is written in the user's own notation, so that it reads back
+    // under any regional settings.
+    distxt =
+        named(new QLineEdit(QLatin1String("0") + QLocale().decimalPoint() + QLatin1String("0001"),
+                            Panel1),
+              "distxt");
+    Label1 = label(Panel1, "Label1", QStringLiteral("Time"), QRect());
+    Label6 = label(Panel1, "Label6", QStringLiteral("distance"), QRect());
+    for (QWidget *hidden : {static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
+                            static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6)}) {
+        hidden->setFocusPolicy(Qt::NoFocus);
+        hidden->hide();
+    }
+}
+
+void Tmilikanfrm::buildMenus()
+{
+    Edit1 = named(menuBar()->addMenu(QStringLiteral("&File")), "Edit1");
+    Copy2 = menuItem(Edit1, "Copy2", QStringLiteral("&Copy"));
+    Copy2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    Print2 = menuItem(Edit1, "Print2", QStringLiteral("&Print"));
+    Print2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Print2->setEnabled(false);
+    named(Edit1->addSeparator(), "N2");
+    Exit1 = menuItem(Edit1, "Exit1", QStringLiteral("E&xit"));
+
+    Options1 = named(menuBar()->addMenu(QStringLiteral("&Options")), "Options1");
+    Variable1 = menuItem(Options1, "Variable1", QStringLiteral("&Variable"));
+    SameMass1 = menuItem(Options1, "SameMass1", QStringLiteral("Same &Radius (4e-7 m)"));
+    SameCharge1 = menuItem(Options1, "SameCharge1", QStringLiteral("Same +ve &Charge"));
+    Samecharge2 = menuItem(Options1, "Samecharge2", QStringLiteral("Same -&ve Charge"));
+    for (QAction *mode : {Variable1, SameMass1, SameCharge1, Samecharge2})
+        mode->setCheckable(true);
+    Variable1->setChecked(true);
+    named(Options1->addSeparator(), "N1");
+    Showconstants1 = menuItem(Options1, "Showconstants1", QStringLiteral("Show constants"));
+
+    Help1 = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help1");
+    about1 = menuItem(Help1, "about1", QStringLiteral("About"));
+
+    // The pop-up shows the same shortcuts; the File menu's items are the ones that answer them.
+    PopupMenu1 = named(new QMenu(this), "PopupMenu1");
+    Copy1 = menuItem(PopupMenu1, "Copy1", QStringLiteral("&Copy"));
+    Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    Copy1->setShortcutContext(Qt::WidgetShortcut);
+    Print1 = menuItem(PopupMenu1, "Print1", QStringLiteral("&Print"));
+    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Print1->setShortcutContext(Qt::WidgetShortcut);
+    Print1->setEnabled(false);
+}
+
+void Tmilikanfrm::buildTabOrder()
+{
+    // Group by group, as the panel reads: Oil, Voltage, Timer, then the thread and freeze.
+    const QList<QWidget *> controls = {Scalebx, Addbt,   Resetb,  onoff,    voltsb,
+                                       flipcb,  resetbt, startbt, threadcb, freezebt};
+    for (int i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls.at(i - 1), controls.at(i));
+    Scalebx->setFocus();
+    new MnemonicRouter(this, controls);
+}
+
+} // namespace korvane
