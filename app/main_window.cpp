@@ -5,6 +5,7 @@
 
 #include "about_box.h"
 #include "accessibility.h"
+#include "bevel_panel.h"
 #include "centring.h"
 #include "charge_estimate.h"
 #include "const_dialog.h"
