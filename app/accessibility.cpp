@@ -1,11 +1,13 @@
 #include "accessibility.h"
 
+#include "about_box.h"
 #include "main_window.h"
 
 #include "control_panel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -23,6 +25,13 @@ namespace korvane {
 
 namespace {
 
+constexpr char Context[] = "korvane::Accessibility";
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate(Context, text);
+}
+
 struct Naming {
     const char *control;
     const char *name; ///< empty: the caption names it, and the name follows the caption
@@ -35,24 +44,32 @@ struct Naming {
 // when it stops or is reset rather than ten times a second while it runs. The slider's
 // description is its reading in volts, kept in step below.
 const Naming namings[] = {
-    {"Panel1", "Experiment", ""},
-    {"Panel3", "Apparatus", ""},
-    {"Panel2", "Control panel", ""},
-    {"capacitor", "Apparatus view", ""}, // described by the drops it shows, below
-    {"zsh", "Zoom box", "The square of the apparatus view that the zoom picture magnifies"},
-    {"Scalebx", "Show Scale", ""},
-    {"onoff", "", "Supply switch"},
-    {"voltsb", "Voltage", ""},
-    {"voltlb", "", "Voltage across the plates"},
-    {"flipcb", "Flip Voltage", ""},
-    {"startbt", "", "Stopwatch"},
-    {"timerlb", "Stopwatch", "Stopwatch"},
-    {"threadcb", "Show Thread", ""},
-    {"freezebt", "", "Stops or restarts the drops and the stopwatch"},
+    {"Panel1", QT_TRANSLATE_NOOP("korvane::Accessibility", "Experiment"), ""},
+    {"Panel3", QT_TRANSLATE_NOOP("korvane::Accessibility", "Apparatus"), ""},
+    {"Panel2", QT_TRANSLATE_NOOP("korvane::Accessibility", "Control panel"), ""},
+    {"capacitor", QT_TRANSLATE_NOOP("korvane::Accessibility", "Apparatus view"),
+     ""}, // described by the drops it shows, below
+    {"zsh", QT_TRANSLATE_NOOP("korvane::Accessibility", "Zoom box"),
+     QT_TRANSLATE_NOOP("korvane::Accessibility",
+                       "The square of the apparatus view that the zoom picture magnifies")},
+    {"Scalebx", QT_TRANSLATE_NOOP("korvane::Accessibility", "Show Scale"), ""},
+    {"onoff", "", QT_TRANSLATE_NOOP("korvane::Accessibility", "Supply switch")},
+    {"voltsb", QT_TRANSLATE_NOOP("korvane::Accessibility", "Voltage"), ""},
+    {"voltlb", "", QT_TRANSLATE_NOOP("korvane::Accessibility", "Voltage across the plates")},
+    {"flipcb", QT_TRANSLATE_NOOP("korvane::Accessibility", "Flip Voltage"), ""},
+    {"startbt", "", QT_TRANSLATE_NOOP("korvane::Accessibility", "Stopwatch")},
+    {"timerlb", QT_TRANSLATE_NOOP("korvane::Accessibility", "Stopwatch"),
+     QT_TRANSLATE_NOOP("korvane::Accessibility", "Stopwatch")},
+    {"threadcb", QT_TRANSLATE_NOOP("korvane::Accessibility", "Show Thread"), ""},
+    {"freezebt", "",
+     QT_TRANSLATE_NOOP("korvane::Accessibility", "Stops or restarts the drops and the stopwatch")},
     // The caption's letters stand one below the other; read aloud, they are two words.
-    {"Label2", "Zoom box", ""},
-    {"zim", "Zoom picture", "The zoom box's square of the apparatus view, magnified six times"},
-    {"SpeedButton1", "Exit", "Ends the program, as File, Exit does"},
+    {"Label2", QT_TRANSLATE_NOOP("korvane::Accessibility", "Zoom box"), ""},
+    {"zim", QT_TRANSLATE_NOOP("korvane::Accessibility", "Zoom picture"),
+     QT_TRANSLATE_NOOP("korvane::Accessibility",
+                       "The zoom box's square of the apparatus view, magnified six times")},
+    {"SpeedButton1", QT_TRANSLATE_NOOP("korvane::Accessibility", "Exit"),
+     QT_TRANSLATE_NOOP("korvane::Accessibility", "Ends the program, as File, Exit does")},
 };
 
 // The charge estimate's inputs and output, never shown, and the About box's button that only
@@ -328,10 +345,12 @@ QString spokenCaption(const QString &caption)
 QString apparatusDescription(int floating)
 {
     if (floating == 0)
-        return QStringLiteral("No drops between the plates");
+        return QCoreApplication::translate(Context, "No drops between the plates");
     if (floating == 1)
-        return QStringLiteral("1 drop floating between the plates");
-    return QStringLiteral("%1 drops floating between the plates").arg(floating);
+        return QCoreApplication::translate(Context, "1 drop floating between the plates");
+    //: Two or more drops.
+    return QCoreApplication::translate(Context, "%1 drops floating between the plates")
+        .arg(floating);
 }
 
 void makeAccessible(Tmilikanfrm &window)
@@ -346,9 +365,9 @@ void makeAccessible(Tmilikanfrm &window)
         if (!widget)
             continue;
         if (*naming.name)
-            widget->setAccessibleName(QString::fromUtf8(naming.name));
+            widget->setAccessibleName(translated(naming.name));
         if (*naming.description)
-            widget->setAccessibleDescription(QString::fromUtf8(naming.description));
+            widget->setAccessibleDescription(translated(naming.description));
     }
     // Left alone, a group box inside another one takes the outer box's title as its name.
     for (QGroupBox *group : controls->findChildren<QGroupBox *>())
@@ -380,17 +399,16 @@ void makeAccessible(Tmilikanfrm &window)
         if (auto *logo = about->findChild<QWidget *>(QStringLiteral("Logo"))) {
             present(logo, Presentation::Graphic);
             logo->setAccessibleName(QStringLiteral("Korvane"));
-            logo->setAccessibleDescription(
-                QStringLiteral("Oil-drop measurement of the elementary charge. A simulation "
-                               "for the physics classroom"));
+            logo->setAccessibleDescription(Taboutboxp::purposeLine() + QLatin1String(". ") +
+                                           Taboutboxp::audienceLine());
         }
     }
 
-    window.menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
+    window.menuBar()->setAccessibleName(QCoreApplication::translate(Context, "Menu bar"));
     for (QMenu *menu : window.findChildren<QMenu *>())
         menu->setAccessibleName(spokenCaption(menu->title()));
     if (auto *popup = window.findChild<QMenu *>(QStringLiteral("PopupMenu1")))
-        popup->setAccessibleName(QStringLiteral("Apparatus view menu"));
+        popup->setAccessibleName(QCoreApplication::translate(Context, "Apparatus view menu"));
 
     // The description follows the drops the picture shows; it is rewritten only when their
     // number changes, not at every redraw.

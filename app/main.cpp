@@ -3,9 +3,11 @@
 #include "classic_look.h"
 #include "desktop_identity.h"
 #include "main_window.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QList>
+#include <QLocale>
 #include <QStringList>
 #include <QTimer>
 
@@ -158,6 +160,9 @@ int main(int argc, char *argv[])
     // Internal number formatting never follows the regional settings; what the user sees
     // takes the decimal separator from QLocale.
     std::setlocale(LC_NUMERIC, "C");
+    // The desktop's language, before any window is built.
+    korvane::Translations translations;
+    translations.install(QLocale::system());
 
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     // Lets the desktop match the window to the installed entry and its icon.

@@ -265,11 +265,19 @@ void Tmilikanfrm::syncControls()
 {
     const bool supplyOn = m_state.VoltageOn != 0;
     voltsb->setEnabled(supplyOn);
-    onoff->setText(supplyOn ? QStringLiteral("&Off") : QStringLiteral("&On"));
+    //: Switches the supply off; the caption says what a press does.
+    const QString switchOff = tr("&Off");
+    //: Switches the supply on; the caption says what a press does.
+    onoff->setText(supplyOn ? switchOff : tr("&On"));
     setTextColor(voltlb, supplyOn ? QColor(Qt::black) : Silver);
-    startbt->setText(m_state.StopwatchRunning ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
-    freezebt->setText(Timer1->isActive() ? QStringLiteral("&Freeze Screen")
-                                         : QStringLiteral("Un&Freeze Screen"));
+    //: Stops the stopwatch.
+    const QString stop = tr("&Stop");
+    //: Starts the stopwatch.
+    startbt->setText(m_state.StopwatchRunning ? stop : tr("&Start"));
+    //: Stops the drops and the stopwatch where they are.
+    const QString freeze = tr("&Freeze Screen");
+    //: Lets the drops and the stopwatch go on again.
+    freezebt->setText(Timer1->isActive() ? freeze : tr("Un&Freeze Screen"));
     Addbt->setEnabled(m_state.AddOilEnabled);
 }
 
@@ -385,10 +393,10 @@ void Tmilikanfrm::FormActivate()
     resetbtClick();
     voltsb->setValue(0);
     flipcb->setChecked(false);
-    if (freezebt->text() != QLatin1String("&Freeze Screen"))
+    if (freezebt->text() != tr("&Freeze Screen"))
         freezebtClick();
-    aboutboxp->setTexts(QStringLiteral("Product Name: Korvane"), QStringLiteral("Korvane About"),
-                        QStringLiteral("Version 1.20"));
+    aboutboxp->setTexts(Taboutboxp::productLine(), Taboutboxp::caption(),
+                        Taboutboxp::versionLine());
     aboutboxp->exec();
 }
 

@@ -122,10 +122,9 @@ void Tmilikanfrm::buildLayout()
 
     zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
     zsh->setGeometry(40, 32, ZoomBox::Side, ZoomBox::Side);
-    zsh->setToolTip(QStringLiteral("Zoom Box: click and drag to move"));
+    zsh->setToolTip(tr("Zoom Box: click and drag to move"));
 
-    zlb = label(Panel3, "zlb", QStringLiteral("Zoom box:Click and Drag to move"),
-                QRect(72, 32, 219, 16));
+    zlb = label(Panel3, "zlb", tr("Zoom box:Click and Drag to move"), QRect(72, 32, 219, 16));
     zlb->setFont(legacyFont(LegacyFace::System, 8));
     zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -145,19 +144,21 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
 {
     m_checkBoxStyle = new ClassicCheckBoxStyle(QStringLiteral("Fusion"));
     m_checkBoxStyle->setParent(this);
-    GroupBox4 = groupBox(panel2, "GroupBox4", QStringLiteral("Controls"), QRect(8, 2, 769, 169));
+    GroupBox4 = groupBox(panel2, "GroupBox4", tr("Controls"), QRect(8, 2, 769, 169));
 
-    GroupBox3 = groupBox(GroupBox4, "GroupBox3", QStringLiteral("Oil"), QRect(24, 20, 124, 141));
-    Addbt = button(GroupBox3, "Addbt", QStringLiteral("&Add Oil"), QRect(16, 24, 89, 33));
-    Scalebx = checkBox(GroupBox3, "Scalebx", QStringLiteral(" Show Scale"), QRect(8, 59, 97, 17),
-                       m_checkBoxStyle);
+    //: The group of the oil sprayer's controls (the oil drops), not a fuel.
+    GroupBox3 = groupBox(GroupBox4, "GroupBox3", tr("Oil"), QRect(24, 20, 124, 141));
+    Addbt = button(GroupBox3, "Addbt", tr("&Add Oil"), QRect(16, 24, 89, 33));
+    //: The leading blank keeps the text off the check box; keep it.
+    Scalebx =
+        checkBox(GroupBox3, "Scalebx", tr(" Show Scale"), QRect(8, 59, 97, 17), m_checkBoxStyle);
     Scalebx->setChecked(true);
-    Scalebx->setToolTip(QStringLiteral("Each grid is 0.1 mm"));
-    Resetb = button(GroupBox3, "Resetb", QStringLiteral("&Clean Up"), QRect(16, 104, 89, 33));
+    Scalebx->setToolTip(tr("Each grid is 0.1 mm"));
+    Resetb = button(GroupBox3, "Resetb", tr("&Clean Up"), QRect(16, 104, 89, 33));
 
-    GroupBox1 =
-        groupBox(GroupBox4, "GroupBox1", QStringLiteral("Voltage"), QRect(170, 20, 121, 141));
-    onoff = button(GroupBox1, "onoff", QStringLiteral("&On"), QRect(16, 24, 89, 33));
+    GroupBox1 = groupBox(GroupBox4, "GroupBox1", tr("Voltage"), QRect(170, 20, 121, 141));
+    //: Switches the supply on; the caption says what a press does.
+    onoff = button(GroupBox1, "onoff", tr("&On"), QRect(16, 24, 89, 33));
     voltsb = named(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
     voltsb->setGeometry(16, 64, 89, 17);
     voltsb->setRange(0, 5000);
@@ -170,20 +171,27 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
     voltlb->adjustSize();
     setTextColor(voltlb, Silver);
-    flipcb = checkBox(GroupBox1, "flipcb", QStringLiteral(" &Flip Voltage"), QRect(12, 112, 97, 17),
+    //: Reverses the polarity of the plates. The leading blank keeps the text off the check box.
+    flipcb = checkBox(GroupBox1, "flipcb", tr(" &Flip Voltage"), QRect(12, 112, 97, 17),
                       m_checkBoxStyle);
 
-    GroupBox2 = groupBox(GroupBox4, "GroupBox2", QStringLiteral("Timer"), QRect(312, 20, 121, 141));
-    startbt = button(GroupBox2, "startbt", QStringLiteral("&Start"), QRect(16, 24, 89, 33));
+    //: The stopwatch's group.
+    GroupBox2 = groupBox(GroupBox4, "GroupBox2", tr("Timer"), QRect(312, 20, 121, 141));
+    //: Starts the stopwatch.
+    startbt = button(GroupBox2, "startbt", tr("&Start"), QRect(16, 24, 89, 33));
     timerlb = label(GroupBox2, "timerlb", QStringLiteral("0.0 s"), QRect(40, 66, 49, 16));
-    resetbt = button(GroupBox2, "resetbt", QStringLiteral("&Reset"), QRect(16, 104, 89, 33));
+    //: Sets the stopwatch back to 0.0 s (not a reset of the program).
+    resetbt = button(GroupBox2, "resetbt", tr("&Reset"), QRect(16, 104, 89, 33));
 
-    threadcb = checkBox(GroupBox4, "threadcb", QStringLiteral(" &Show Thread"),
-                        QRect(32, 101, 109, 17), m_checkBoxStyle);
-    freezebt =
-        button(GroupBox4, "freezebt", QStringLiteral("&Freeze Screen"), QRect(616, 16, 137, 49));
-    Label2 =
-        label(GroupBox4, "Label2", QStringLiteral("Z O O M    B O X"), QRect(440, 24, 17, 137));
+    //: A reference line across the apparatus view. The leading blank keeps the text off the
+    //: check box.
+    threadcb = checkBox(GroupBox4, "threadcb", tr(" &Show Thread"), QRect(32, 101, 109, 17),
+                        m_checkBoxStyle);
+    //: Stops the drops and the stopwatch where they are.
+    freezebt = button(GroupBox4, "freezebt", tr("&Freeze Screen"), QRect(616, 16, 137, 49));
+    //: Stands letter below letter in a label one letter wide: a blank between letters,
+    //: four between the words.
+    Label2 = label(GroupBox4, "Label2", tr("Z O O M    B O X"), QRect(440, 24, 17, 137));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -219,35 +227,38 @@ void Tmilikanfrm::buildHiddenControls()
 
 void Tmilikanfrm::buildMenus()
 {
-    Edit1 = named(menuBar()->addMenu(QStringLiteral("&File")), "Edit1");
-    Copy2 = menuItem(Edit1, "Copy2", QStringLiteral("&Copy"));
+    Edit1 = named(menuBar()->addMenu(tr("&File")), "Edit1");
+    Copy2 = menuItem(Edit1, "Copy2", tr("&Copy"));
     Copy2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    Print2 = menuItem(Edit1, "Print2", QStringLiteral("&Print"));
+    Print2 = menuItem(Edit1, "Print2", tr("&Print"));
     Print2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Print2->setEnabled(false);
     named(Edit1->addSeparator(), "N2");
-    Exit1 = menuItem(Edit1, "Exit1", QStringLiteral("E&xit"));
+    Exit1 = menuItem(Edit1, "Exit1", tr("E&xit"));
 
-    Options1 = named(menuBar()->addMenu(QStringLiteral("&Options")), "Options1");
-    Variable1 = menuItem(Options1, "Variable1", QStringLiteral("&Variable"));
-    SameMass1 = menuItem(Options1, "SameMass1", QStringLiteral("Same &Radius (4e-7 m)"));
-    SameCharge1 = menuItem(Options1, "SameCharge1", QStringLiteral("Same +ve &Charge"));
-    Samecharge2 = menuItem(Options1, "Samecharge2", QStringLiteral("Same -&ve Charge"));
+    Options1 = named(menuBar()->addMenu(tr("&Options")), "Options1");
+    //: Drops of every size and charge.
+    Variable1 = menuItem(Options1, "Variable1", tr("&Variable"));
+    SameMass1 = menuItem(Options1, "SameMass1", tr("Same &Radius (4e-7 m)"));
+    //: Every drop carries the same positive charge ("+ve": positive).
+    SameCharge1 = menuItem(Options1, "SameCharge1", tr("Same +ve &Charge"));
+    //: Every drop carries the same negative charge ("-ve": negative).
+    Samecharge2 = menuItem(Options1, "Samecharge2", tr("Same -&ve Charge"));
     for (QAction *mode : {Variable1, SameMass1, SameCharge1, Samecharge2})
         mode->setCheckable(true);
     Variable1->setChecked(true);
     named(Options1->addSeparator(), "N1");
-    Showconstants1 = menuItem(Options1, "Showconstants1", QStringLiteral("Show constants"));
+    Showconstants1 = menuItem(Options1, "Showconstants1", tr("Show constants"));
 
-    Help1 = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help1");
-    about1 = menuItem(Help1, "about1", QStringLiteral("About"));
+    Help1 = named(menuBar()->addMenu(tr("&Help")), "Help1");
+    about1 = menuItem(Help1, "about1", tr("About"));
 
     // The pop-up shows the same shortcuts; the File menu's items are the ones that answer them.
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
-    Copy1 = menuItem(PopupMenu1, "Copy1", QStringLiteral("&Copy"));
+    Copy1 = menuItem(PopupMenu1, "Copy1", tr("&Copy"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Copy1->setShortcutContext(Qt::WidgetShortcut);
-    Print1 = menuItem(PopupMenu1, "Print1", QStringLiteral("&Print"));
+    Print1 = menuItem(PopupMenu1, "Print1", tr("&Print"));
     Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Print1->setShortcutContext(Qt::WidgetShortcut);
     Print1->setEnabled(false);

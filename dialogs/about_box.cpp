@@ -25,6 +25,7 @@ const QColor PlateGrey(90, 90, 96);
 const QColor SignRed(200, 30, 30);
 const QColor OilAmber(226, 150, 36);
 
+constexpr char ProgramVersion[] = "1.20";
 constexpr QSize ClientSize(449, 285);
 constexpr QRect LogoArea(8, 32, 417, 229); // in Panel2, below the two lines of text
 
@@ -105,13 +106,12 @@ private:
         painter.setFont(legacyFont(LegacyFace::Arial, 15));
         const QRect purpose(area.left(), name.bottom() + 18, area.width(), 44);
         painter.drawText(purpose, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         QStringLiteral("Oil-drop measurement of the elementary charge"));
+                         Taboutboxp::purposeLine());
 
         painter.setPen(DarkKhaki);
         painter.setFont(legacyFont(LegacyFace::Arial, 12));
         painter.drawText(QRect(area.left(), purpose.bottom() + 8, area.width(), 20),
-                         Qt::AlignLeft | Qt::AlignTop,
-                         QStringLiteral("A simulation for the physics classroom"));
+                         Qt::AlignLeft | Qt::AlignTop, Taboutboxp::audienceLine());
     }
 };
 
@@ -171,8 +171,33 @@ Taboutboxp::Taboutboxp(QWidget *parent) : QDialog(parent)
         });
     });
 
-    setTexts(QStringLiteral("Product Name: Korvane"), QStringLiteral("Korvane About"),
-             QStringLiteral("Version 1.20"));
+    setTexts(productLine(), caption(), versionLine());
+}
+
+QString Taboutboxp::productLine()
+{
+    return tr("Product Name: Korvane");
+}
+
+QString Taboutboxp::caption()
+{
+    //: The About box's title.
+    return tr("Korvane About");
+}
+
+QString Taboutboxp::versionLine()
+{
+    return tr("Version %1").arg(QLatin1String(ProgramVersion));
+}
+
+QString Taboutboxp::purposeLine()
+{
+    return tr("Oil-drop measurement of the elementary charge");
+}
+
+QString Taboutboxp::audienceLine()
+{
+    return tr("A simulation for the physics classroom");
 }
 
 void Taboutboxp::setTexts(const QString &productLine, const QString &caption,

@@ -21,6 +21,14 @@ public:
     /// The texts the main window's start-up reset gives the box.
     void setTexts(const QString &productLine, const QString &caption, const QString &versionLine);
 
+    /// The box's texts in the user's language: its two lines, its title, and the two lines of
+    /// its emblem beside the program's name.
+    static QString productLine();
+    static QString caption();
+    static QString versionLine();
+    static QString purposeLine();
+    static QString audienceLine();
+
     /// Ticks of Timer1 since the box was last shown.
     int tickCount() const { return m_ticks; }
     /// 0 until the box has once closed itself, then ClosedItself.

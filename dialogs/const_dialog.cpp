@@ -41,7 +41,7 @@ void appendUnit(QLabel &label, QChar superscript)
 Tconstfrm::Tconstfrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tconstfrm"));
-    setWindowTitle(QStringLiteral("Constants"));
+    setWindowTitle(tr("Constants"));
     // No system menu and no close box: the Ok button is the way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(ClientSize);
@@ -52,13 +52,18 @@ Tconstfrm::Tconstfrm(QWidget *parent) : QDialog(parent)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    adlb = constantLabel(this, "adlb", QStringLiteral("Air Density = 1.25 kg/m"), {55, 16});
-    odlb = constantLabel(this, "odlb", QStringLiteral("Oil Density = 857 kg/m"), {57, 40});
-    Label8 = constantLabel(this, "Label8", QStringLiteral("Plate Separation = 1 mm"), {51, 64});
-    avlb = constantLabel(this, "avlb", QStringLiteral("Air Viscosity = 1.80e-5 N s /m"), {35, 88});
-    glb = constantLabel(this, "glb", QStringLiteral("Gravity = 9.8 m/s"), {75, 112});
+    // The powers of the units are added when the form is created.
+    //: A superscript 3 follows the text (kg/m cubed): keep the unit last.
+    adlb = constantLabel(this, "adlb", tr("Air Density = 1.25 kg/m"), {55, 16});
+    //: A superscript 3 follows the text (kg/m cubed): keep the unit last.
+    odlb = constantLabel(this, "odlb", tr("Oil Density = 857 kg/m"), {57, 40});
+    Label8 = constantLabel(this, "Label8", tr("Plate Separation = 1 mm"), {51, 64});
+    //: A superscript 2 follows the text (N s/m squared): keep the unit last.
+    avlb = constantLabel(this, "avlb", tr("Air Viscosity = 1.80e-5 N s /m"), {35, 88});
+    //: A superscript 2 follows the text (m/s squared): keep the unit last.
+    glb = constantLabel(this, "glb", tr("Gravity = 9.8 m/s"), {75, 112});
 
-    Button1 = new QPushButton(QStringLiteral("&Ok"), this);
+    Button1 = new QPushButton(tr("&Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(88, 144, 75, 25);
     Button1->setDefault(true);

@@ -13,6 +13,24 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
 
 namespace {
 
+std::string filledIn(const char *messageTemplate, const std::string &argument)
+{
+    std::string message(messageTemplate);
+    if (const auto at = message.find("%1"); at != std::string::npos)
+        message.replace(at, 2, argument);
+    return message;
+}
+
+} // namespace
+
+EstimateError::EstimateError(const char *messageTemplate, const std::string &argument)
+    : std::runtime_error(filledIn(messageTemplate, argument)), m_template(messageTemplate),
+      m_argument(argument)
+{
+}
+
+namespace {
+
 // The smallest magnitude that rounds to infinity when stored as a double: halfway between the
 // largest double and 2^1024.
 constexpr long double DoubleOverflowThreshold = 0x1.fffffffffffff8p+1023L;
@@ -24,7 +42,7 @@ std::string separatorOrPoint(const std::string &decimalSeparator)
 
 [[noreturn]] void notANumber(const std::string &text)
 {
-    throw EstimateError("'" + text + "' is not a valid floating point value");
+    throw EstimateError(estimate_messages::NotANumber, text);
 }
 
 bool isDigit(char c)

@@ -12,14 +12,25 @@
 
 namespace korvane {
 
-/// An error raised by a handler; what() is the message the error box shows.
+/// An error raised by a handler; what() is the message in English. The message is also kept as
+/// its template and the one argument put in place of the template's "%1", so that the window
+/// can show it in the user's language. The template is one of estimate_messages.
 class EstimateError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EstimateError(const char *messageTemplate, const std::string &argument = {});
+
+    const char *messageTemplate() const noexcept { return m_template; }
+    const std::string &argument() const noexcept { return m_argument; }
+
+private:
+    const char *m_template;
+    std::string m_argument;
 };
 
-/// The messages of the arithmetic faults the estimate reports.
+/// The templates of the messages the estimate reports: a text that is not a number, and the
+/// arithmetic faults.
 namespace estimate_messages {
+inline constexpr char NotANumber[] = "'%1' is not a valid floating point value";
 inline constexpr char DivisionByZero[] = "Floating point division by zero";
 inline constexpr char InvalidOperation[] = "Invalid floating point operation";
 inline constexpr char Overflow[] = "Floating point overflow";
@@ -29,7 +40,7 @@ inline constexpr char Overflow[] = "Floating point overflow";
 /// most one decimal separator and at least one digit (".5" and "5." are numbers, "." is not),
 /// then an optional exponent ('E' or 'e', an optional sign, at least one digit). Anything else,
 /// and a value beyond the long double range, throws
-/// EstimateError("'<text>' is not a valid floating point value"). A value too small for the
+/// EstimateError(estimate_messages::NotANumber, text). A value too small for the
 /// range becomes the nearest one it has, down to 0. The separator is the user's (UTF-8, possibly
 /// several bytes); an empty one stands for ".".
 long double parseNumberText(const std::string &text, const std::string &decimalSeparator);

@@ -1,11 +1,25 @@
 #include "handler_guard.h"
 
+#include "charge_estimate.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace korvane {
 
 namespace {
+
+constexpr char MessageContext[] = "korvane::ErrorMessage";
+
+// The messages the program's handlers raise, for lupdate; they are looked up by their English
+// text, so a message not listed here is shown as raised.
+[[maybe_unused]] const char *const knownMessages[] = {
+    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "'%1' is not a valid floating point value"),
+    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Floating point division by zero"),
+    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Invalid floating point operation"),
+    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Floating point overflow"),
+    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Unexpected error"),
+};
 
 void showMessageBox(const QString &message)
 {
@@ -27,6 +41,19 @@ QString withPeriod(const QString &message)
     if (message.isEmpty() || message.back().unicode() <= u'.')
         return message;
     return message + QLatin1Char('.');
+}
+
+QString errorMessage(const std::exception &error)
+{
+    if (const auto *estimate = dynamic_cast<const EstimateError *>(&error))
+        return QCoreApplication::translate(MessageContext, estimate->messageTemplate())
+            .arg(QString::fromStdString(estimate->argument()));
+    return QCoreApplication::translate(MessageContext, error.what());
+}
+
+QString unexpectedErrorMessage()
+{
+    return QCoreApplication::translate(MessageContext, "Unexpected error");
 }
 
 void reportError(const QString &message)

@@ -17,6 +17,12 @@ QString withPeriod(const QString &message);
 /// Shows an error the way the application reports every error.
 void reportError(const QString &message);
 
+/// What the error box says for an error a handler raised, in the user's language where the
+/// message is one the program knows.
+QString errorMessage(const std::exception &error);
+/// What the error box says for anything else a handler threw.
+QString unexpectedErrorMessage();
+
 /// Replaces how errors are shown (tests record them instead of opening a box); an empty
 /// function restores the message box. Returns the previous one.
 using ErrorReporter = std::function<void(const QString &message)>;
@@ -28,9 +34,9 @@ template<class Handler> void runHandler(Handler &&handler) noexcept
     try {
         handler();
     } catch (const std::exception &error) {
-        reportError(QString::fromUtf8(error.what()));
+        reportError(errorMessage(error));
     } catch (...) {
-        reportError(QStringLiteral("Unexpected error"));
+        reportError(unexpectedErrorMessage());
     }
 }
 
