@@ -6,7 +6,9 @@
 #include "bevel_panel.h"
 #include "classic_look.h"
 #include "const_dialog.h"
+#include "legacy_fonts.h"
 #include "main_window.h"
+#include "translations.h"
 #include "window_fixtures.h"
 
 #include <QAbstractButton>
@@ -18,7 +20,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -73,6 +77,108 @@ QList<QImage> windowPictures()
     }
     QToolTip::hideText();
     return pictures;
+}
+
+// The captions of one language that do not fit their controls at the layout's sizes and fonts,
+// or whose "&" underlines no letter; empty when all is well.
+QStringList captionsThatDoNotFit()
+{
+    QStringList faults;
+    const auto markFault = [&faults](const QString &what, const QString &text) {
+        faults << QStringLiteral("%1: \"%2\"").arg(what, text);
+    };
+    const auto checkMnemonic = [&markFault](const QString &text) {
+        for (qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0;
+             at = text.indexOf(QLatin1Char('&'), at + 2)) {
+            if (at + 1 >= text.size() || !text.at(at + 1).isLetterOrNumber())
+                markFault(QStringLiteral("an \"&\" that marks no letter"), text);
+        }
+    };
+    const auto extent = [](const QWidget *widget, const QString &text) {
+        return widget->fontMetrics().size(Qt::TextShowMnemonic, text);
+    };
+
+    Tmilikanfrm window;
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        if (!button->isVisibleTo(&window))
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QSize needed = extent(button, button->text());
+        if (needed.width() > room.width() || needed.height() > room.height())
+            markFault(button->objectName(), button->text());
+        checkMnemonic(button->text());
+    }
+    for (QCheckBox *box : window.findChildren<QCheckBox *>()) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        // The caption's room, beside the box, within the control's width.
+        const QRect room =
+            box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box) & box->rect();
+        if (extent(box, box->text()).width() > room.width())
+            markFault(box->objectName(), box->text());
+        checkMnemonic(box->text());
+    }
+    // A group's caption stands in the frame's top line: a stretch of line is left at its right
+    // end as at its left.
+    for (QGroupBox *group : window.findChildren<QGroupBox *>()) {
+        if (group->fontMetrics().horizontalAdvance(group->title()) + 2 * 12 > group->width())
+            markFault(group->objectName(), group->title());
+    }
+    const auto *zlb = window.findChild<QLabel *>(QStringLiteral("zlb"));
+    if (extent(zlb, zlb->text()).width() > zlb->width())
+        markFault(zlb->objectName(), zlb->text());
+    // The zoom box's caption stands one letter below the other.
+    const auto *label2 = window.findChild<QLabel *>(QStringLiteral("Label2"));
+    if (label2->heightForWidth(label2->width()) > label2->height())
+        markFault(label2->objectName(), label2->text());
+
+    // The menu bar shows every title at the window's width, without an overflow button.
+    QMenuBar *bar = window.menuBar();
+    bar->resize(window.outerSize().width(), bar->sizeHint().height());
+    for (QAction *title : bar->actions()) {
+        if (!bar->rect().contains(bar->actionGeometry(title)))
+            markFault(QStringLiteral("menu title"), title->text());
+        checkMnemonic(title->text());
+        for (QAction *item : title->menu()->actions())
+            checkMnemonic(item->text());
+    }
+
+    Tconstfrm constants;
+    for (QLabel *line : constants.findChildren<QLabel *>()) {
+        if (line->geometry().right() >= constants.width() ||
+            extent(line, line->text()).width() > line->width())
+            markFault(line->objectName(), line->text());
+    }
+    for (QPushButton *button : constants.findChildren<QPushButton *>()) {
+        if (extent(button, button->text()).width() + 8 > button->width())
+            markFault(button->objectName(), button->text());
+        checkMnemonic(button->text());
+    }
+
+    // The About box's two lines side by side within its panel; the emblem's purpose in at most
+    // two lines of its 241 x 44 px, the audience in one line of 241 px.
+    Taboutboxp about;
+    const auto *product = about.findChild<QLabel *>(QStringLiteral("ProductName"));
+    const auto *version = about.findChild<QLabel *>(QStringLiteral("Version"));
+    if (product->geometry().right() >= version->x())
+        markFault(product->objectName(), product->text());
+    if (version->geometry().right() >= version->parentWidget()->width())
+        markFault(version->objectName(), version->text());
+    const QFontMetrics purpose(legacyFont(LegacyFace::Arial, 15));
+    const QRect purposeRoom(0, 0, 241, 44);
+    const QRect purposeText =
+        purpose.boundingRect(purposeRoom, Qt::TextWordWrap, Taboutboxp::purposeLine());
+    if (!purposeRoom.contains(purposeText))
+        markFault(QStringLiteral("emblem"), Taboutboxp::purposeLine());
+    if (QFontMetrics(legacyFont(LegacyFace::Arial, 12))
+            .horizontalAdvance(Taboutboxp::audienceLine()) > 241)
+        markFault(QStringLiteral("emblem"), Taboutboxp::audienceLine());
+    return faults;
 }
 
 // What a dark desktop theme gives the widget classes it colours.
@@ -545,6 +651,23 @@ private slots:
         const char *names[] = {"main window", "menu", "Constants", "About", "error box", "tooltip"};
         for (int i = 0; i < light.size(); ++i)
             QVERIFY2(pictures.at(i) == light.at(i), names[i]);
+    }
+    // Every language's captions fit the controls as the English ones do, at the same sizes and
+    // fonts, and underline letters; English is the baseline.
+    void captionsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "es", "fr", "pt_BR"})
+            QTest::addRow("%s", language) << QString::fromLatin1(language);
+    }
+    void captionsFitInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        Translations translations;
+        QCOMPARE(translations.install(QLocale(language)), language != QLatin1String("en"));
+        QCOMPARE(translations.language(), language == QLatin1String("en") ? QString() : language);
+        const QStringList faults = captionsThatDoNotFit();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
     }
 };
 

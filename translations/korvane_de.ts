@@ -5,157 +5,157 @@
     <name>korvane::Accessibility</name>
     <message>
         <source>Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch</translation>
     </message>
     <message>
         <source>Apparatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchsaufbau</translation>
     </message>
     <message>
         <source>Control panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienfeld</translation>
     </message>
     <message>
         <source>Apparatus view</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht des Versuchsaufbaus</translation>
     </message>
     <message>
         <source>Zoom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupe</translation>
     </message>
     <message>
         <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausschnitt der Ansicht, den das Lupenbild vergrößert</translation>
     </message>
     <message>
         <source>Show Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skala</translation>
     </message>
     <message>
         <source>Supply switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter des Netzgeräts</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung</translation>
     </message>
     <message>
         <source>Voltage across the plates</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung zwischen den Platten</translation>
     </message>
     <message>
         <source>Flip Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Umpolen</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppuhr</translation>
     </message>
     <message>
         <source>Show Thread</source>
-        <translation type="unfinished"></translation>
+        <translation>Faden</translation>
     </message>
     <message>
         <source>Stops or restarts the drops and the stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält die Tröpfchen und die Stoppuhr an oder lässt sie weiterlaufen</translation>
     </message>
     <message>
         <source>Zoom picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupenbild</translation>
     </message>
     <message>
         <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausschnitt unter der Lupe, sechsfach vergrößert</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Ends the program, as File, Exit does</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Programm wie Datei, Beenden</translation>
     </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommadivision durch null</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Gleitkommaoperation</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommaüberlauf</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler</translation>
     </message>
 </context>
 <context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktname: Korvane</translation>
     </message>
     <message>
         <source>Korvane About</source>
         <extracomment>The About box&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über Korvane</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Oil-drop measurement of the elementary charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Öltröpfchenversuch zur Bestimmung der Elementarladung</translation>
     </message>
     <message>
         <source>A simulation for the physics classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Simulation für den Physikunterricht</translation>
     </message>
 </context>
 <context>
     <name>korvane::Tconstfrm</name>
     <message>
         <source>Constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstanten</translation>
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Luftdichte = 1,25 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öldichte = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Plattenabstand = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
         <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Luftviskosität = 1,80e-5 N s /m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ortsfaktor = 9,8 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -163,146 +163,146 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aus</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ein</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild anhalten</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupe: Klicken und Ziehen zum Verschieben</translation>
     </message>
     <message>
         <source>Zoom box:Click and Drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupe: Klicken und Ziehen zum Verschieben</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienung</translation>
     </message>
     <message>
         <source>Oil</source>
         <extracomment>The group of the oil sprayer&apos;s controls (the oil drops), not a fuel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öl</translation>
     </message>
     <message>
         <source>&amp;Add Oil</source>
-        <translation type="unfinished"></translation>
+        <translation>Öl &amp;zugeben</translation>
     </message>
     <message>
         <source> Show Scale</source>
         <extracomment>The leading blank keeps the text off the check box; keep it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Skala</translation>
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Skalenteil entspricht 0,1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reinigen</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung</translation>
     </message>
     <message>
         <source> &amp;Flip Voltage</source>
         <extracomment>Reverses the polarity of the plates. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Umpolen</translation>
     </message>
     <message>
         <source>Timer</source>
         <extracomment>The stopwatch&apos;s group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stoppuhr</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
         <extracomment>Sets the stopwatch back to 0.0 s (not a reset of the program).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nullstellen</translation>
     </message>
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Faden</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
         <extracomment>Stands letter below letter in a label one letter wide: a blank between letters, four between the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L U P E</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Variable</source>
         <extracomment>Drops of every size and charge.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Variabel</translation>
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleicher &amp;Radius (4e-7 m)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>
         <extracomment>Every drop carries the same positive charge (&quot;+ve&quot;: positive).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche &amp;positive Ladung</translation>
     </message>
     <message>
         <source>Same -&amp;ve Charge</source>
         <extracomment>Every drop carries the same negative charge (&quot;-ve&quot;: negative).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche &amp;negative Ladung</translation>
     </message>
     <message>
         <source>Show constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstanten anzeigen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
 </context>
 </TS>

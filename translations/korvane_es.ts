@@ -5,157 +5,157 @@
     <name>korvane::Accessibility</name>
     <message>
         <source>Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimento</translation>
     </message>
     <message>
         <source>Apparatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Montaje</translation>
     </message>
     <message>
         <source>Control panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de control</translation>
     </message>
     <message>
         <source>Apparatus view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista del montaje</translation>
     </message>
     <message>
         <source>Zoom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa</translation>
     </message>
     <message>
         <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuadrado de la vista que amplía la imagen de la lupa</translation>
     </message>
     <message>
         <source>Show Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver escala</translation>
     </message>
     <message>
         <source>Supply switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor de la fuente de alimentación</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>Voltage across the plates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión entre las placas</translation>
     </message>
     <message>
         <source>Flip Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir polaridad</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>Show Thread</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver hilo</translation>
     </message>
     <message>
         <source>Stops or restarts the drops and the stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene o reanuda las gotas y el cronómetro</translation>
     </message>
     <message>
         <source>Zoom picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la lupa</translation>
     </message>
     <message>
         <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuadrado bajo la lupa, ampliado seis veces</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Ends the program, as File, Exit does</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra el programa, como Archivo, Salir</translation>
     </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un valor de coma flotante válido</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>División de coma flotante por cero</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación de coma flotante no válida</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento de coma flotante</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado</translation>
     </message>
 </context>
 <context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del producto: Korvane</translation>
     </message>
     <message>
         <source>Korvane About</source>
         <extracomment>The About box&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Korvane</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Oil-drop measurement of the elementary charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida de la carga elemental con gotas de aceite</translation>
     </message>
     <message>
         <source>A simulation for the physics classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Una simulación para la clase de física</translation>
     </message>
 </context>
 <context>
     <name>korvane::Tconstfrm</name>
     <message>
         <source>Constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes</translation>
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dens. del aire = 1,25 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dens. del aceite = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Separación de placas = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
         <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visc. del aire = 1,80e-5 N s /m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gravedad = 9,8 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
@@ -163,146 +163,146 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apa&amp;gar</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encender</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Congelar imagen</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;congelar</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa: hacer clic y arrastrar para moverla</translation>
     </message>
     <message>
         <source>Zoom box:Click and Drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa: hacer clic y arrastrar para moverla</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>Oil</source>
         <extracomment>The group of the oil sprayer&apos;s controls (the oil drops), not a fuel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceite</translation>
     </message>
     <message>
         <source>&amp;Add Oil</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pulverizar</translation>
     </message>
     <message>
         <source> Show Scale</source>
         <extracomment>The leading blank keeps the text off the check box; keep it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Ver escala</translation>
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada división equivale a 0,1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpiar</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source> &amp;Flip Voltage</source>
         <extracomment>Reverses the polarity of the plates. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> In&amp;vertir</translation>
     </message>
     <message>
         <source>Timer</source>
         <extracomment>The stopwatch&apos;s group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
         <extracomment>Sets the stopwatch back to 0.0 s (not a reset of the program).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Ver &amp;hilo</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
         <extracomment>Stands letter below letter in a label one letter wide: a blank between letters, four between the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L U P A</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Variable</source>
         <extracomment>Drops of every size and charge.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Variable</translation>
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo &amp;radio (4e-7 m)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>
         <extracomment>Every drop carries the same positive charge (&quot;+ve&quot;: positive).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Misma carga &amp;positiva</translation>
     </message>
     <message>
         <source>Same -&amp;ve Charge</source>
         <extracomment>Every drop carries the same negative charge (&quot;-ve&quot;: negative).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Misma carga &amp;negativa</translation>
     </message>
     <message>
         <source>Show constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar constantes</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 </TS>

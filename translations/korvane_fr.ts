@@ -5,157 +5,157 @@
     <name>korvane::Accessibility</name>
     <message>
         <source>Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Expérience</translation>
     </message>
     <message>
         <source>Apparatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositif</translation>
     </message>
     <message>
         <source>Control panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de commande</translation>
     </message>
     <message>
         <source>Apparatus view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue du dispositif</translation>
     </message>
     <message>
         <source>Zoom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Loupe</translation>
     </message>
     <message>
         <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carré de la vue que l&apos;image de la loupe agrandit</translation>
     </message>
     <message>
         <source>Show Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle</translation>
     </message>
     <message>
         <source>Supply switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrupteur de l&apos;alimentation</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension</translation>
     </message>
     <message>
         <source>Voltage across the plates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension entre les plaques</translation>
     </message>
     <message>
         <source>Flip Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser la polarité</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronomètre</translation>
     </message>
     <message>
         <source>Show Thread</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil de repère</translation>
     </message>
     <message>
         <source>Stops or restarts the drops and the stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête ou relance les gouttelettes et le chronomètre</translation>
     </message>
     <message>
         <source>Zoom picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la loupe</translation>
     </message>
     <message>
         <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carré sous la loupe, agrandi six fois</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Ends the program, as File, Exit does</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitte le programme, comme Fichier, Quitter</translation>
     </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une valeur à virgule flottante valide</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro en virgule flottante</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération en virgule flottante non valide</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité en virgule flottante</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue</translation>
     </message>
 </context>
 <context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du produit : Korvane</translation>
     </message>
     <message>
         <source>Korvane About</source>
         <extracomment>The About box&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Korvane</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Oil-drop measurement of the elementary charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure de la charge élémentaire avec des gouttelettes d&apos;huile</translation>
     </message>
     <message>
         <source>A simulation for the physics classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Une simulation pour le cours de physique</translation>
     </message>
 </context>
 <context>
     <name>korvane::Tconstfrm</name>
     <message>
         <source>Constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes</translation>
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masse vol. air = 1,25 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masse vol. huile = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart des plaques = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
         <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Viscosité air = 1,80e-5 N s /m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pesanteur = 9,8 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -163,146 +163,146 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrê&amp;t</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marche</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Départ</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ger l&apos;image</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Loupe : cliquer et glisser pour la déplacer</translation>
     </message>
     <message>
         <source>Zoom box:Click and Drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Loupe : cliquer et glisser pour la déplacer</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Oil</source>
         <extracomment>The group of the oil sprayer&apos;s controls (the oil drops), not a fuel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Huile</translation>
     </message>
     <message>
         <source>&amp;Add Oil</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pulvériser</translation>
     </message>
     <message>
         <source> Show Scale</source>
         <extracomment>The leading blank keeps the text off the check box; keep it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Échelle</translation>
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Une graduation vaut 0,1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nettoyer</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension</translation>
     </message>
     <message>
         <source> &amp;Flip Voltage</source>
         <extracomment>Reverses the polarity of the plates. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Inverser</translation>
     </message>
     <message>
         <source>Timer</source>
         <extracomment>The stopwatch&apos;s group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chronomètre</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
         <extracomment>Sets the stopwatch back to 0.0 s (not a reset of the program).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mise à &amp;zéro</translation>
     </message>
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Fil de r&amp;epère</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
         <extracomment>Stands letter below letter in a label one letter wide: a blank between letters, four between the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L O U P E</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Variable</source>
         <extracomment>Drops of every size and charge.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Variable</translation>
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Même &amp;rayon (4e-7 m)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>
         <extracomment>Every drop carries the same positive charge (&quot;+ve&quot;: positive).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Même charge &amp;positive</translation>
     </message>
     <message>
         <source>Same -&amp;ve Charge</source>
         <extracomment>Every drop carries the same negative charge (&quot;-ve&quot;: negative).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Même charge &amp;négative</translation>
     </message>
     <message>
         <source>Show constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les constantes</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 </TS>

@@ -5,157 +5,157 @@
     <name>korvane::Accessibility</name>
     <message>
         <source>Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimento</translation>
     </message>
     <message>
         <source>Apparatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Montagem</translation>
     </message>
     <message>
         <source>Control panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Painel de controle</translation>
     </message>
     <message>
         <source>Apparatus view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista da montagem</translation>
     </message>
     <message>
         <source>Zoom box</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa</translation>
     </message>
     <message>
         <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation type="unfinished"></translation>
+        <translation>O quadrado da vista que a imagem da lupa amplia</translation>
     </message>
     <message>
         <source>Show Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver escala</translation>
     </message>
     <message>
         <source>Supply switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor da fonte de alimentação</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão</translation>
     </message>
     <message>
         <source>Voltage across the plates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão entre as placas</translation>
     </message>
     <message>
         <source>Flip Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter polaridade</translation>
     </message>
     <message>
         <source>Stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronômetro</translation>
     </message>
     <message>
         <source>Show Thread</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver fio</translation>
     </message>
     <message>
         <source>Stops or restarts the drops and the stopwatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Para ou retoma as gotas e o cronômetro</translation>
     </message>
     <message>
         <source>Zoom picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem da lupa</translation>
     </message>
     <message>
         <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation type="unfinished"></translation>
+        <translation>O quadrado sob a lupa, ampliado seis vezes</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Ends the program, as File, Exit does</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerra o programa, como Arquivo, Sair</translation>
     </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um valor de ponto flutuante válido</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão de ponto flutuante por zero</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operação de ponto flutuante inválida</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Estouro de ponto flutuante</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro inesperado</translation>
     </message>
 </context>
 <context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do produto: Korvane</translation>
     </message>
     <message>
         <source>Korvane About</source>
         <extracomment>The About box&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Korvane</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <source>Oil-drop measurement of the elementary charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Medição da carga elementar com gotas de óleo</translation>
     </message>
     <message>
         <source>A simulation for the physics classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma simulação para a aula de física</translation>
     </message>
 </context>
 <context>
     <name>korvane::Tconstfrm</name>
     <message>
         <source>Constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes</translation>
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dens. do ar = 1,25 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dens. do óleo = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Dist. entre placas = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
         <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visc. do ar = 1,80e-5 N s /m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gravidade = 9,8 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -163,146 +163,146 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desligar</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;gar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rar</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Congelar tela</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;congelar tela</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa: clique e arraste para mover</translation>
     </message>
     <message>
         <source>Zoom box:Click and Drag to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa: clique e arraste para mover</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>Oil</source>
         <extracomment>The group of the oil sprayer&apos;s controls (the oil drops), not a fuel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Óleo</translation>
     </message>
     <message>
         <source>&amp;Add Oil</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pulverizar</translation>
     </message>
     <message>
         <source> Show Scale</source>
         <extracomment>The leading blank keeps the text off the check box; keep it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Ver escala</translation>
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada divisão equivale a 0,1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar</translation>
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão</translation>
     </message>
     <message>
         <source> &amp;Flip Voltage</source>
         <extracomment>Reverses the polarity of the plates. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> In&amp;verter</translation>
     </message>
     <message>
         <source>Timer</source>
         <extracomment>The stopwatch&apos;s group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cronômetro</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
         <extracomment>Sets the stopwatch back to 0.0 s (not a reset of the program).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zerar</translation>
     </message>
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Ver &amp;fio</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
         <extracomment>Stands letter below letter in a label one letter wide: a blank between letters, four between the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L U P A</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>&amp;Variable</source>
         <extracomment>Drops of every size and charge.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Variável</translation>
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesmo &amp;raio (4e-7 m)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>
         <extracomment>Every drop carries the same positive charge (&quot;+ve&quot;: positive).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mesma carga &amp;positiva</translation>
     </message>
     <message>
         <source>Same -&amp;ve Charge</source>
         <extracomment>Every drop carries the same negative charge (&quot;-ve&quot;: negative).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mesma carga &amp;negativa</translation>
     </message>
     <message>
         <source>Show constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar constantes</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
 </context>
 </TS>
