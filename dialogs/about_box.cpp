@@ -3,6 +3,7 @@
 #include "bevel_panel.h"
 #include "dialog_placement.h"
 #include "handler_guard.h"
+#include "korvane_version.h"
 #include "layout_colours.h"
 #include "legacy_fonts.h"
 
@@ -25,7 +26,6 @@ const QColor PlateGrey(90, 90, 96);
 const QColor SignRed(200, 30, 30);
 const QColor OilAmber(226, 150, 36);
 
-constexpr char ProgramVersion[] = "1.20";
 constexpr QSize ClientSize(449, 285);
 constexpr QRect LogoArea(8, 32, 417, 229); // in Panel2, below the two lines of text
 
@@ -187,7 +187,7 @@ QString Taboutboxp::caption()
 
 QString Taboutboxp::versionLine()
 {
-    return tr("Version %1").arg(QLatin1String(ProgramVersion));
+    return tr("Version %1").arg(QLatin1String(KORVANE_VERSION));
 }
 
 QString Taboutboxp::purposeLine()
