@@ -1,5 +1,6 @@
 // The one error mechanism: an error raised in a handler ends that handler, is shown once in the
 // application's message box with a period added as the rule says, and the program carries on.
+#include "charge_estimate.h"
 #include "handler_guard.h"
 #include "main_window.h"
 #include "window_fixtures.h"
@@ -7,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -93,6 +95,35 @@ private slots:
         runHandler([] { throw 42; });
         QCOMPARE(reporter.messages.size(), 1);
         QVERIFY(!reporter.messages.first().isEmpty());
+    }
+
+    // The estimate's messages as the box shows them, with the text that failed filled in; a
+    // message with nothing to fill in is shown as it is, without a complaint on the console.
+    void estimateErrorsAsShown_data()
+    {
+        QTest::addColumn<QByteArray>("messageTemplate");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("a text that is not a number")
+            << QByteArray(estimate_messages::NotANumber) << "1,2,3"
+            << "'1,2,3' is not a valid floating point value";
+        QTest::addRow("an empty text") << QByteArray(estimate_messages::NotANumber) << ""
+                                       << "'' is not a valid floating point value";
+        QTest::addRow("division by zero") << QByteArray(estimate_messages::DivisionByZero) << ""
+                                          << "Floating point division by zero";
+        QTest::addRow("overflow") << QByteArray(estimate_messages::Overflow) << ""
+                                  << "Floating point overflow";
+    }
+    void estimateErrorsAsShown()
+    {
+        QFETCH(QByteArray, messageTemplate);
+        QFETCH(QString, argument);
+        QFETCH(QString, shown);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        RecordingReporter reporter;
+        runHandler(
+            [&] { throw EstimateError(messageTemplate.constData(), argument.toStdString()); });
+        QCOMPARE(reporter.messages, QStringList {shown});
     }
 
     void handlerWithoutErrorReportsNothing()

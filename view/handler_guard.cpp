@@ -45,9 +45,15 @@ QString withPeriod(const QString &message)
 
 QString errorMessage(const std::exception &error)
 {
-    if (const auto *estimate = dynamic_cast<const EstimateError *>(&error))
-        return QCoreApplication::translate(MessageContext, estimate->messageTemplate())
-            .arg(QString::fromStdString(estimate->argument()));
+    if (const auto *estimate = dynamic_cast<const EstimateError *>(&error)) {
+        const QString message =
+            QCoreApplication::translate(MessageContext, estimate->messageTemplate());
+        // Only the conversion's message has a text to fill in; QString::arg would complain of
+        // the others on the console.
+        if (!message.contains(QLatin1String("%1")))
+            return message;
+        return message.arg(QString::fromStdString(estimate->argument()));
+    }
     return QCoreApplication::translate(MessageContext, error.what());
 }
 
