@@ -11,10 +11,6 @@ constexpr int32_t InjectionWidthMargin = 80;
 /// Distance of the scattered drops from either plate [px].
 constexpr int32_t InjectionPlateMargin = 15;
 
-constexpr int32_t SamePositiveCharge = 6;
-constexpr int32_t SameNegativeCharge = -4;
-constexpr int32_t SameRadius = 4;
-
 } // namespace
 
 bool addOil(ApparatusState &state, DropMode mode, RandomSource &random, int pictureWidth)
@@ -32,10 +28,10 @@ bool addOil(ApparatusState &state, DropMode mode, RandomSource &random, int pict
                                             : state.PlateTop + state.PlateGap / 2;
         switch (mode) {
         case DropMode::SamePositiveCharge:
-            drop.Charge = SamePositiveCharge;
+            drop.Charge = fixedmode::PositiveCharge;
             break;
         case DropMode::SameNegativeCharge:
-            drop.Charge = SameNegativeCharge;
+            drop.Charge = fixedmode::NegativeCharge;
             break;
         case DropMode::Variable:
         case DropMode::SameRadius:
@@ -43,7 +39,7 @@ bool addOil(ApparatusState &state, DropMode mode, RandomSource &random, int pict
             drop.Charge = 10 - random.R(26);
             break;
         }
-        drop.Radius = mode == DropMode::SameRadius ? SameRadius : 4 + 2 * random.R(4);
+        drop.Radius = mode == DropMode::SameRadius ? fixedmode::Radius : 4 + 2 * random.R(4);
         drop.Gone = 0;
         state.exactY(n) = drop.Y;
     }

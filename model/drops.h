@@ -15,6 +15,13 @@ enum class DropMode {
     SameNegativeCharge, ///< every new drop carries -4 charges, on the middle line
 };
 
+/// What the fixed modes give every new drop.
+namespace fixedmode {
+constexpr int32_t Radius = 4; ///< Same Radius [1e-7 m]
+constexpr int32_t PositiveCharge = 6; ///< Same +ve Charge [elementary charges]
+constexpr int32_t NegativeCharge = -4; ///< Same -ve Charge [elementary charges]
+} // namespace fixedmode
+
 /// Add Oil: ten new drops in the ten slots after the last one in use, each drawing its fields
 /// in the order X, Y, Charge, Radius (a field the mode fixes draws nothing). Does nothing and
 /// returns false when more than 90 drops are in use; otherwise returns true, and the caller

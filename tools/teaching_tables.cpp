@@ -27,17 +27,14 @@ using namespace korvane;
 namespace {
 
 constexpr int Radii[] = {4, 6, 8, 10};
-/// A scale division [px]: 0.1 mm at 300 px to the millimetre.
-constexpr int Division = 30;
+/// A scale division [px]: 0.1 mm, as the scale draws it.
+constexpr int Division = constants::PlateGap / 10;
 /// The middle scale line (0.5 mm), where every mode but Variable puts new drops [px].
 constexpr int MiddleLine = constants::PlateTop + constants::PlateGap / 2;
 /// Full scale of the slider, in hundredths of a volt.
 constexpr int32_t FullScale = 5000;
 /// Longest timing the tables report: ten minutes of simulated time.
 constexpr int LongestTiming = 6000;
-/// The fixed modes' charges, as Add Oil gives them.
-constexpr int SamePositiveCharge = 6;
-constexpr int SameNegativeCharge = -4;
 
 std::string fixed(long double value, int decimals)
 {
@@ -161,7 +158,9 @@ void fallingTable()
     for (int radius : Radii) {
         const long double fall = displacement(radius, 0);
         std::cout << "| " << micrometres(radius) << " (" << radius << "e-7 m) | " << fixed(fall, 5)
-                  << " px | " << fixed(fall * constants::StepsPerSecond * 1000.0L / 300.0L, 2)
+                  << " px | "
+                  << fixed(fall * constants::StepsPerSecond * 1000.0L / (constants::PlateGap - 1),
+                           2)
                   << " µm/s | " << exactTime(fall, 1) << " | "
                   << readingText(stopwatchReading(radius, 0, 1)) << " |\n";
     }
@@ -187,7 +186,7 @@ void balanceTable()
 /// Same Radius: 0.4 µm drops with 1 to 15 charges of either sign.
 void sameRadiusTable()
 {
-    constexpr int radius = 4;
+    constexpr int radius = fixedmode::Radius;
     beginBlock("same-radius");
     std::cout << "| Charges (either sign) | Balance voltage | At 50 V it rises one division in | "
                  "The stopwatch shows |\n"
@@ -306,7 +305,7 @@ int main()
     balanceTable();
     classTable();
     sameRadiusTable();
-    sameChargeTable("same-positive-charge", SamePositiveCharge);
-    sameChargeTable("same-negative-charge", SameNegativeCharge);
+    sameChargeTable("same-positive-charge", fixedmode::PositiveCharge);
+    sameChargeTable("same-negative-charge", fixedmode::NegativeCharge);
     return 0;
 }
