@@ -260,14 +260,11 @@ private:
     QString m_announced;
 };
 
-QAccessibleInterface *korvaneInterface(const QString &className, QObject *object)
+QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
-    // The pictures are images to a screen reader, not empty panes.
-    if (className == QLatin1String("korvane::ImageView"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
     switch (presentationOf(object)) {
     case Presentation::LeftOut:
         return new LeftOutWidget(widget);
@@ -374,6 +371,9 @@ void makeAccessible(Tmilikanfrm &window)
         group->setAccessibleName(spokenCaption(group->title()));
 
     leaveOut(controls, leftOut, std::size(leftOut));
+    // The pictures are images to a screen reader, not empty panes.
+    for (const char *picture : {"capacitor", "zim"})
+        present(controls->findChild<QWidget *>(QLatin1String(picture)), Presentation::Graphic);
 
     auto *slider = controls->findChild<QScrollBar *>(QStringLiteral("voltsb"));
     if (slider) {
