@@ -302,7 +302,6 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(bool, enabled);
         QWidget *widget = control(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(widget);
         QVERIFY2(widget->inherits(kind.constData()), widget->metaObject()->className());
         QCOMPARE(widget->parentWidget()->objectName(), parent);
         // Children of a panel with a single-line border sit inside that border.
@@ -319,7 +318,6 @@ private slots:
     void voltageLabel()
     {
         auto *voltlb = control<QLabel>(QStringLiteral("voltlb"));
-        QVERIFY(voltlb);
         QCOMPARE(voltlb->parentWidget()->objectName(), QStringLiteral("GroupBox1"));
         QCOMPARE(voltlb->text(), QStringLiteral("0 V"));
         QCOMPARE(voltlb->pos(), QPoint(50, 88));
@@ -340,7 +338,6 @@ private slots:
     {
         QFETCH(bool, checked);
         auto *box = control<QCheckBox>(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(box);
         QCOMPARE(box->isChecked(), checked);
     }
 
@@ -348,7 +345,6 @@ private slots:
     void threadBoxLiesAboveTheOilGroup()
     {
         auto *threadcb = control(QStringLiteral("threadcb"));
-        QVERIFY(threadcb);
         const QPoint centre = threadcb->geometry().center();
         QWidget *top = threadcb->parentWidget()->childAt(centre);
         QVERIFY(top == threadcb || threadcb->isAncestorOf(top));
@@ -374,7 +370,6 @@ private slots:
         QFETCH(bool, bold);
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         QWidget *widget = name == m_window->objectName() ? m_window.get() : control(name);
-        QVERIFY(widget);
         QCOMPARE(widget->font().pixelSize(), pixelSize);
         QCOMPARE(widget->font().bold(), bold);
     }
@@ -392,7 +387,6 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(QColor, colour);
         QWidget *panel = control(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(panel);
         QCOMPARE(QColor(pixelOf(panel, at)), colour);
     }
 
@@ -424,7 +418,6 @@ private slots:
         QFETCH(QByteArray, kind);
         QFETCH(QString, content);
         QWidget *widget = control(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(widget);
         QVERIFY(widget->inherits(kind.constData()));
         QCOMPARE(caption(widget), content);
         QVERIFY(!widget->isVisibleTo(m_window.get()));
@@ -434,7 +427,6 @@ private slots:
     void voltageSlider()
     {
         auto *voltsb = control<QScrollBar>(QStringLiteral("voltsb"));
-        QVERIFY(voltsb);
         QCOMPARE(voltsb->orientation(), Qt::Horizontal);
         QCOMPARE(voltsb->minimum(), 0);
         QCOMPARE(voltsb->maximum(), 5000);
@@ -459,7 +451,6 @@ private slots:
             QCOMPARE(menu->actions().size(), sizes[i]);
         }
         auto *popup = control<QMenu>(QStringLiteral("PopupMenu1"));
-        QVERIFY(popup);
         QCOMPARE(popup->actions().size(), 2);
     }
 
@@ -513,7 +504,6 @@ private slots:
         QFETCH(int, check);
         QFETCH(bool, enabled);
         auto *found = control<QMenu>(menu);
-        QVERIFY(found);
         const QList<QAction *> items = found->actions();
         QVERIFY(position < items.size());
         QAction *item = items[position];
@@ -532,7 +522,6 @@ private slots:
         const QStringList expected {"Scalebx", "Addbt",   "Resetb",  "onoff",    "voltsb",
                                     "flipcb",  "resetbt", "startbt", "threadcb", "freezebt"};
         QWidget *first = control(expected.first());
-        QVERIFY(first);
         QStringList visited;
         QWidget *widget = first;
         do {
@@ -582,7 +571,6 @@ private slots:
                 QCOMPARE(qAlpha(shown.pixel(x, y)) == 0, picture.pixel(x, y) == ground);
 
         auto *button = control<QToolButton>(QStringLiteral("SpeedButton1"));
-        QVERIFY(button);
         QVERIFY(!button->icon().isNull());
         QCOMPARE(button->iconSize(), QSize(45, 54));
     }

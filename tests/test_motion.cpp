@@ -193,15 +193,12 @@ private slots:
         }
         QCOMPARE(steps, expectedSteps);
     }
-
-    void factorsOfPiAtFullPrecision()
-    {
-        // 4/3 pi and 6 pi correctly rounded to the 64-bit mantissa: a literal cut short after
-        // 18 digits sits some ten units in the last place below.
-        QVERIFY(constants::SphereVolumeFactor == 0x8.60a91c16b9b2c23p-1L);
-        QVERIFY(constants::StokesDragFactor == 0x9.6cbe3f9990e91a8p+1L);
-    }
 };
+
+// 4/3 pi and 6 pi correctly rounded to the 64-bit mantissa: a literal cut short after 18 digits
+// sits some ten units in the last place below.
+static_assert(korvane::constants::SphereVolumeFactor == 0x8.60a91c16b9b2c23p-1L);
+static_assert(korvane::constants::StokesDragFactor == 0x9.6cbe3f9990e91a8p+1L);
 
 QTEST_GUILESS_MAIN(TestMotion)
 #include "test_motion.moc"

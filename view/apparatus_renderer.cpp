@@ -1,5 +1,6 @@
 #include "apparatus_renderer.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtMath>
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <deque>
+#include <vector>
 
 namespace korvane {
 
@@ -19,6 +22,42 @@ constexpr QRgb Red = 0xffff0000;
 
 constexpr int DotsPerMetre = 3780; // 96 dots per inch, so that point sizes give layout pixels
 constexpr std::size_t MaxSprites = 256; // a few dozen drop sizes, colours and phases in use
+
+// One outlined, filled ellipse drawn once into a small picture at a ratio other than 1, where
+// the painter strokes outlines slowly; copied into the picture wherever it recurs.
+struct EllipseSprite {
+    QSize size; // layout pixels
+    QPoint phase; // the corner's device position past the whole pixel, in 64ths
+    QRgb penColor;
+    int penWidth;
+    QRgb brushColor;
+    QImage image; // opaque where drawn, transparent elsewhere
+    int margin; // device pixels round the ellipse
+};
+
+// A picture and its canvas state.
+struct Canvas {
+    QImage image;
+    QRgb penColor = 0xff000000;
+    bool penDotted = false;
+    int penWidth = 1;
+    QRgb brushColor = 0xffffffff;
+    QString fontName;
+    int fontPointSize = 8;
+    bool fontBold = false;
+    QRgb fontColor = 0xff000000;
+    std::vector<EllipseSprite> sprites; // the drops' ellipses, at ratios other than 1
+};
+
+// A font the canvas has named, looked up once and kept with its ascent, which places a text
+// cell's top-left corner.
+struct PictureFont {
+    QString name;
+    int pointSize;
+    bool bold;
+    QFont font;
+    int ascent;
+};
 
 // A picture of a size in layout pixels, for a screen of the ratio; at 96 dpi in layout pixels,
 // so that point sizes keep their size in the layout at every ratio.
@@ -41,7 +80,7 @@ QImage makePicture(int width, int height, qreal ratio = 1)
 // pixels between its edges multiplied by the ratio and rounded, as the painter fills rectangles.
 class Painter {
 public:
-    Painter(ApparatusRenderer::Canvas &canvas, std::deque<ApparatusRenderer::PictureFont> &fonts)
+    Painter(Canvas &canvas, std::deque<PictureFont> &fonts)
         : m_canvas(canvas), m_fonts(fonts), m_painter(&canvas.image),
           m_ratio(canvas.image.devicePixelRatio())
     {
@@ -109,7 +148,7 @@ public:
 
     void text(int x, int y, const QString &text)
     {
-        const ApparatusRenderer::PictureFont &font = pictureFont();
+        const PictureFont &font = pictureFont();
         if (&font != m_font) {
             m_painter.setFont(font.font);
             m_font = &font;
@@ -212,10 +251,10 @@ private:
 
     // The ellipse of the size, pen and brush the canvas has, drawn as the painter would draw it
     // with its corner at the phase past a whole device pixel.
-    const ApparatusRenderer::EllipseSprite &sprite(QSize size, QPoint phase)
+    const EllipseSprite &sprite(QSize size, QPoint phase)
     {
-        std::vector<ApparatusRenderer::EllipseSprite> &sprites = m_canvas.sprites;
-        for (const ApparatusRenderer::EllipseSprite &sprite : sprites) {
+        std::vector<EllipseSprite> &sprites = m_canvas.sprites;
+        for (const EllipseSprite &sprite : sprites) {
             if (sprite.size == size && sprite.phase == phase &&
                 sprite.penColor == m_canvas.penColor && sprite.penWidth == m_canvas.penWidth &&
                 sprite.brushColor == m_canvas.brushColor)
@@ -242,7 +281,7 @@ private:
 
     // Copies what the sprite has drawn (it is drawn without smoothing: every pixel opaque or
     // transparent), its ellipse's corner at the device pixel.
-    void copySprite(const ApparatusRenderer::EllipseSprite &sprite, QPoint corner)
+    void copySprite(const EllipseSprite &sprite, QPoint corner)
     {
         QImage &image = m_canvas.image;
         const QPoint origin = corner - QPoint(sprite.margin, sprite.margin);
@@ -262,9 +301,9 @@ private:
 
     // The font the canvas names, looked up in the platform's database the first time it is
     // named; glyphs are drawn without smoothing, as a plain raster program draws them.
-    const ApparatusRenderer::PictureFont &pictureFont()
+    const PictureFont &pictureFont()
     {
-        for (const ApparatusRenderer::PictureFont &font : m_fonts) {
+        for (const PictureFont &font : m_fonts) {
             if (font.pointSize == m_canvas.fontPointSize && font.bold == m_canvas.fontBold &&
                 font.name == m_canvas.fontName)
                 return font;
@@ -279,13 +318,13 @@ private:
         return m_fonts.back();
     }
 
-    ApparatusRenderer::Canvas &m_canvas;
-    std::deque<ApparatusRenderer::PictureFont> &m_fonts;
+    Canvas &m_canvas;
+    std::deque<PictureFont> &m_fonts;
     QPainter m_painter;
     const qreal m_ratio;
     const std::int64_t m_fixedRatio = qRound64(m_ratio * 65536);
 
-    const ApparatusRenderer::PictureFont *m_font = nullptr;
+    const PictureFont *m_font = nullptr;
     bool m_penSet = false;
     QRgb m_penColor = 0;
     bool m_penDotted = false;
@@ -300,9 +339,8 @@ int zoomedDropSize(const Drop &drop)
 }
 
 // One redraw of both pictures into a pair of canvases of one density.
-void drawPictures(ApparatusRenderer::Canvas &apparatusCanvas, ApparatusRenderer::Canvas &zoomCanvas,
-                  std::deque<ApparatusRenderer::PictureFont> &fonts, const ApparatusState &state,
-                  const ViewSettings &settings)
+void drawPictures(Canvas &apparatusCanvas, Canvas &zoomCanvas, std::deque<PictureFont> &fonts,
+                  const ApparatusState &state, const ViewSettings &settings)
 {
     Painter zoom(zoomCanvas, fonts);
     Painter apparatus(apparatusCanvas, fonts);
@@ -395,29 +433,53 @@ void drawPictures(ApparatusRenderer::Canvas &apparatusCanvas, ApparatusRenderer:
 
 } // namespace
 
-ApparatusRenderer::ApparatusRenderer()
+struct ApparatusRenderer::Canvases {
+    Canvas apparatus;
+    Canvas zoom;
+    // The screen-density canvases, used only when the ratio is not 1. Each keeps its own drawing
+    // state, which goes through the same redraws as its 96-dpi twin's and so stays equal to it.
+    Canvas screenApparatus;
+    Canvas screenZoom;
+    std::deque<PictureFont> fonts; // a deque keeps its fonts in place as it grows
+};
+
+ApparatusRenderer::ApparatusRenderer() : m_canvases(std::make_unique<Canvases>())
 {
-    m_apparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight);
-    m_zoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize);
+    Canvases &c = *m_canvases;
+    c.apparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight);
+    c.zoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize);
     // A fresh canvas starts with the toolkit's default font, which the first redraw replaces.
-    m_apparatus.fontName = m_zoom.fontName = QStringLiteral("Sans Serif");
+    c.apparatus.fontName = c.zoom.fontName = QStringLiteral("Sans Serif");
 }
+
+ApparatusRenderer::~ApparatusRenderer() = default;
 
 void ApparatusRenderer::redraw(const ApparatusState &state, const ViewSettings &settings)
 {
-    drawPictures(m_apparatus, m_zoom, m_fonts, state, settings);
+    Canvases &c = *m_canvases;
+    drawPictures(c.apparatus, c.zoom, c.fonts, state, settings);
     if (m_ratio != 1)
-        drawPictures(m_screenApparatus, m_screenZoom, m_fonts, state, settings);
+        drawPictures(c.screenApparatus, c.screenZoom, c.fonts, state, settings);
+}
+
+const QImage &ApparatusRenderer::apparatusPicture() const
+{
+    return m_canvases->apparatus.image;
+}
+
+const QImage &ApparatusRenderer::zoomPicture() const
+{
+    return m_canvases->zoom.image;
 }
 
 const QImage &ApparatusRenderer::screenApparatusPicture() const
 {
-    return m_ratio != 1 ? m_screenApparatus.image : m_apparatus.image;
+    return m_ratio != 1 ? m_canvases->screenApparatus.image : m_canvases->apparatus.image;
 }
 
 const QImage &ApparatusRenderer::screenZoomPicture() const
 {
-    return m_ratio != 1 ? m_screenZoom.image : m_zoom.image;
+    return m_ratio != 1 ? m_canvases->screenZoom.image : m_canvases->zoom.image;
 }
 
 void ApparatusRenderer::setDevicePixelRatio(qreal ratio)
@@ -425,16 +487,17 @@ void ApparatusRenderer::setDevicePixelRatio(qreal ratio)
     if (ratio == m_ratio || !(ratio > 0))
         return;
     m_ratio = ratio;
+    Canvases &c = *m_canvases;
     if (ratio == 1) {
-        m_screenApparatus.image = QImage();
-        m_screenZoom.image = QImage();
+        c.screenApparatus.image = QImage();
+        c.screenZoom.image = QImage();
         return;
     }
     // The drawing state the 96-dpi canvases have reached, so that both draw alike from now on.
-    m_screenApparatus = m_apparatus;
-    m_screenZoom = m_zoom;
-    m_screenApparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight, ratio);
-    m_screenZoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize, ratio);
+    c.screenApparatus = c.apparatus;
+    c.screenZoom = c.zoom;
+    c.screenApparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight, ratio);
+    c.screenZoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize, ratio);
 }
 
 } // namespace korvane

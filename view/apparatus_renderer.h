@@ -4,12 +4,9 @@
 
 #include "apparatus_state.h"
 
-#include <QFont>
 #include <QImage>
-#include <QString>
 
-#include <deque>
-#include <vector>
+#include <memory>
 
 namespace korvane {
 
@@ -39,14 +36,17 @@ constexpr int WindowOuterHeight = 600;
 class ApparatusRenderer {
 public:
     ApparatusRenderer();
+    ~ApparatusRenderer();
+    ApparatusRenderer(const ApparatusRenderer &) = delete;
+    ApparatusRenderer &operator=(const ApparatusRenderer &) = delete;
 
     /// Redraws both pictures completely from the state, at 96 dpi and, unless the ratio is 1,
     /// at the screen's density.
     void redraw(const ApparatusState &state, const ViewSettings &settings);
 
     /// The 96-dpi pictures, one image pixel to a layout pixel (the clipboard's picture).
-    const QImage &apparatusPicture() const { return m_apparatus.image; }
-    const QImage &zoomPicture() const { return m_zoom.image; }
+    const QImage &apparatusPicture() const;
+    const QImage &zoomPicture() const;
 
     /// The pictures for a screen of the ratio last set: the 96-dpi ones at ratio 1. Their
     /// addresses change with the ratio; they are complete after the next redraw.
@@ -57,51 +57,10 @@ public:
     void setDevicePixelRatio(qreal ratio);
     qreal devicePixelRatio() const { return m_ratio; }
 
-    /// One outlined, filled ellipse drawn once into a small picture at a ratio other than 1, where
-    /// the painter strokes outlines slowly; copied into the picture wherever it recurs.
-    struct EllipseSprite {
-        QSize size; ///< layout pixels
-        QPoint phase; ///< the corner's device position past the whole pixel, in 64ths
-        QRgb penColor;
-        int penWidth;
-        QRgb brushColor;
-        QImage image; ///< opaque where drawn, transparent elsewhere
-        int margin; ///< device pixels round the ellipse
-    };
-
-    /// A picture and its canvas state.
-    struct Canvas {
-        QImage image;
-        QRgb penColor = 0xff000000;
-        bool penDotted = false;
-        int penWidth = 1;
-        QRgb brushColor = 0xffffffff;
-        QString fontName;
-        int fontPointSize = 8;
-        bool fontBold = false;
-        QRgb fontColor = 0xff000000;
-        std::vector<EllipseSprite> sprites; ///< the drops' ellipses, at ratios other than 1
-    };
-
-    /// A font the canvas has named, looked up once and kept with its ascent, which places a
-    /// text cell's top-left corner.
-    struct PictureFont {
-        QString name;
-        int pointSize;
-        bool bold;
-        QFont font;
-        int ascent;
-    };
-
 private:
-    Canvas m_apparatus;
-    Canvas m_zoom;
-    // The screen-density canvases, used only when the ratio is not 1. Each keeps its own drawing
-    // state, which goes through the same redraws as its 96-dpi twin's and so stays equal to it.
+    struct Canvases; // the pictures with their pen, brush, font and sprites (in the .cpp)
+    std::unique_ptr<Canvases> m_canvases;
     qreal m_ratio = 1;
-    Canvas m_screenApparatus;
-    Canvas m_screenZoom;
-    std::deque<PictureFont> m_fonts; // a deque keeps its fonts in place as it grows
 };
 
 } // namespace korvane

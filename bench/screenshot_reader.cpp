@@ -4,11 +4,11 @@
 // (a main window that is never shown) and finding the one whose pixels equal the screenshot's;
 // run it on the same display as the program, so that fonts and resolution are the same.
 //
-//   screen_reader bare                         an empty window, the start-up of Qt alone
-//   screen_reader layout                       control centres relative to the picture
-//   screen_reader locate SHOT.png              the picture's top-left corner on the screen
-//   screen_reader drops SHOT.png X Y           drops visible between the plates
-//   screen_reader stopwatch SHOT.png X Y MAX   the stopwatch's count in tenths, 0..MAX
+//   screenshot_reader bare                         an empty window, the start-up of Qt alone
+//   screenshot_reader layout                       control centres relative to the picture
+//   screenshot_reader locate SHOT.png              the picture's top-left corner on the screen
+//   screenshot_reader drops SHOT.png X Y           drops visible between the plates
+//   screenshot_reader stopwatch SHOT.png X Y MAX   the stopwatch's count in tenths, 0..MAX
 #include "main_window.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ QImage load(const char *file)
 {
     QImage image(QString::fromLocal8Bit(file));
     if (image.isNull()) {
-        std::fprintf(stderr, "screen_reader: cannot read %s\n", file);
+        std::fprintf(stderr, "screenshot_reader: cannot read %s\n", file);
         std::exit(2);
     }
     return image.convertToFormat(QImage::Format_RGB32);
@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
         return tenths < 0 ? 1 : 0;
     }
     std::fprintf(stderr,
-                 "usage: screen_reader layout | locate SHOT | drops SHOT X Y | "
+                 "usage: screenshot_reader layout | locate SHOT | drops SHOT X Y | "
                  "stopwatch SHOT X Y MAX\n");
     return 2;
 }
