@@ -67,7 +67,6 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 
     constfrm = new Tconstfrm(this);
     aboutboxp = new Taboutboxp(this);
-    makeAccessible(*this);
     keepFixedWhenMaximised(this);
     keepFixedWhenMaximised(constfrm);
     keepFixedWhenMaximised(aboutboxp);
@@ -204,6 +203,11 @@ void Tmilikanfrm::capbtClick()
     m_renderer.redraw(m_state, viewSettings());
     capacitor->update();
     zim->update();
+    // Rewritten only when the number changes, so that a reader is not told ten times a second.
+    if (const int floating = floatingDrops(m_state); floating != m_describedDrops) {
+        m_describedDrops = floating;
+        capacitor->setAccessibleDescription(apparatusDescription(floating));
+    }
     emit pictureRedrawn();
 }
 
@@ -306,14 +310,14 @@ void Tmilikanfrm::startbtClick()
     toggleStopwatch(m_state);
     syncControls();
     if (!m_state.StopwatchRunning)
-        emit stopwatchSettled();
+        announceStopwatch(timerlb);
 }
 
 void Tmilikanfrm::resetbtClick()
 {
     resetStopwatch(m_state);
     timerlb->setText(QStringLiteral("0.0 s"));
-    emit stopwatchSettled();
+    announceStopwatch(timerlb);
 }
 
 void Tmilikanfrm::freezebtClick()

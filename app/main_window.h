@@ -84,8 +84,6 @@ public:
 signals:
     /// Both pictures were drawn anew.
     void pictureRedrawn();
-    /// The stopwatch was stopped or reset: the time it shows now is one worth reading out.
-    void stopwatchSettled();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -112,6 +110,7 @@ private:
     std::unique_ptr<RandomSource> m_random;
     QSize m_appliedFrame {-1, -1};
     bool m_startedUp = false;
+    int m_describedDrops = 0; // the floating drops the apparatus view's description counts
     QStyle *m_checkBoxStyle = nullptr;
 
     // The controls, named as the layout names them.

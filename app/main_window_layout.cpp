@@ -3,6 +3,7 @@
 // the tab order. What the controls do is in main_window.cpp.
 #include "main_window.h"
 
+#include "accessibility.h"
 #include "arrow_picture.h"
 #include "bevel_panel.h"
 #include "classic_look.h"
@@ -63,6 +64,8 @@ QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, Q
 {
     auto *result = named(new ClassicGroupBox(caption, parent), name);
     result->setGeometry(geometry);
+    // Left alone, a group box inside another one takes the outer box's title as its name.
+    result->setAccessibleName(spokenCaption(caption));
     return result;
 }
 
@@ -108,21 +111,29 @@ void Tmilikanfrm::buildLayout()
         QStringLiteral("Panel1"),
         {Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1, 2, true}, client);
     Panel1->setGeometry(0, 0, 801, 553);
+    Panel1->setAccessibleName(tr("Experiment"));
 
     Panel3 =
         new BevelPanel(QStringLiteral("Panel3"),
                        {Navy, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 5, 4}, Panel1);
     Panel1->place(Panel3, 2, 2, 793, 364);
+    Panel3->setAccessibleName(tr("Apparatus"));
 
     capacitor = new ImageView(QStringLiteral("capacitor"), Panel3);
     capacitor->setGeometry(viewgeometry::PictureOffset, viewgeometry::PictureOffset,
                            constants::PictureWidth, constants::PictureHeight);
     capacitor->setPicture(&m_renderer.screenApparatusPicture());
     capacitor->setContextMenuPolicy(Qt::CustomContextMenu);
+    presentAs(capacitor, Presentation::Graphic);
+    capacitor->setAccessibleName(tr("Apparatus view"));
+    capacitor->setAccessibleDescription(apparatusDescription(0));
 
     zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
     zsh->setGeometry(40, 32, ZoomBox::Side, ZoomBox::Side);
     zsh->setToolTip(tr("Zoom Box: click and drag to move"));
+    zsh->setAccessibleName(tr("Zoom box"));
+    zsh->setAccessibleDescription(
+        tr("The square of the apparatus view that the zoom picture magnifies"));
 
     zlb = label(Panel3, "zlb", tr("Zoom box:Click and Drag to move"), QRect(72, 32, 219, 16));
     zlb->setFont(legacyFont(LegacyFace::System, 8));
@@ -130,6 +141,7 @@ void Tmilikanfrm::buildLayout()
 
     Panel2 = new BevelPanel(QStringLiteral("Panel2"), {Khaki}, Panel1);
     Panel1->place(Panel2, 5, 369, 785, 177);
+    Panel2->setAccessibleName(tr("Control panel"));
     buildControlPanel(Panel2);
     buildHiddenControls();
     buildTabOrder();
@@ -154,11 +166,16 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
         checkBox(GroupBox3, "Scalebx", tr(" Show Scale"), QRect(8, 59, 97, 17), m_checkBoxStyle);
     Scalebx->setChecked(true);
     Scalebx->setToolTip(tr("Each grid is 0.1 mm"));
+    Scalebx->setAccessibleName(tr("Show Scale"));
     Resetb = button(GroupBox3, "Resetb", tr("&Clean Up"), QRect(16, 104, 89, 33));
 
     GroupBox1 = groupBox(GroupBox4, "GroupBox1", tr("Voltage"), QRect(170, 20, 121, 141));
     //: Switches the supply on; the caption says what a press does.
     onoff = button(GroupBox1, "onoff", tr("&On"), QRect(16, 24, 89, 33));
+    // Buttons whose captions change with the state (this one, Start/Stop and the freeze) and
+    // the voltage readout keep no fixed name: a reader takes the name from the caption and
+    // hears each change of it.
+    onoff->setAccessibleDescription(tr("Supply switch"));
     voltsb = named(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
     voltsb->setGeometry(16, 64, 89, 17);
     voltsb->setRange(0, 5000);
@@ -167,19 +184,28 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     voltsb->setValue(0);
     voltsb->setFocusPolicy(Qt::StrongFocus);
     voltsb->setEnabled(false);
+    presentAs(voltsb, Presentation::VoltageSlider);
+    voltsb->setAccessibleName(tr("Voltage"));
     voltlb = label(GroupBox1, "voltlb", QStringLiteral("0 V"), QRect(50, 88, 20, 16));
     voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
     voltlb->adjustSize();
     setTextColor(voltlb, Silver);
+    voltlb->setAccessibleDescription(tr("Voltage across the plates"));
     //: Reverses the polarity of the plates. The leading blank keeps the text off the check box.
     flipcb = checkBox(GroupBox1, "flipcb", tr(" &Flip Voltage"), QRect(12, 112, 97, 17),
                       m_checkBoxStyle);
+    flipcb->setAccessibleName(tr("Flip Voltage"));
 
     //: The stopwatch's group.
     GroupBox2 = groupBox(GroupBox4, "GroupBox2", tr("Timer"), QRect(312, 20, 121, 141));
     //: Starts the stopwatch.
     startbt = button(GroupBox2, "startbt", tr("&Start"), QRect(16, 24, 89, 33));
+    startbt->setAccessibleDescription(tr("Stopwatch"));
     timerlb = label(GroupBox2, "timerlb", QStringLiteral("0.0 s"), QRect(40, 66, 49, 16));
+    // A fixed name, so that a reader does not hear every tenth while the stopwatch runs.
+    presentAs(timerlb, Presentation::Stopwatch);
+    timerlb->setAccessibleName(tr("Stopwatch"));
+    timerlb->setAccessibleDescription(tr("Stopwatch"));
     //: Sets the stopwatch back to 0.0 s (not a reset of the program).
     resetbt = button(GroupBox2, "resetbt", tr("&Reset"), QRect(16, 104, 89, 33));
 
@@ -187,28 +213,39 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     //: check box.
     threadcb = checkBox(GroupBox4, "threadcb", tr(" &Show Thread"), QRect(32, 101, 109, 17),
                         m_checkBoxStyle);
+    threadcb->setAccessibleName(tr("Show Thread"));
     //: Stops the drops and the stopwatch where they are.
     freezebt = button(GroupBox4, "freezebt", tr("&Freeze Screen"), QRect(616, 16, 137, 49));
+    freezebt->setAccessibleDescription(tr("Stops or restarts the drops and the stopwatch"));
     //: Stands letter below letter in a label one letter wide: a blank between letters,
     //: four between the words.
     Label2 = label(GroupBox4, "Label2", tr("Z O O M    B O X"), QRect(440, 24, 17, 137));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its letters stand one below the other; read aloud, they are two words.
+    Label2->setAccessibleName(tr("Zoom box"));
 
     zim = new ImageView(QStringLiteral("zim"), GroupBox4);
     zim->setGeometry(458, 13, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
     zim->setPicture(&m_renderer.screenZoomPicture());
+    presentAs(zim, Presentation::Graphic);
+    zim->setAccessibleName(tr("Zoom picture"));
+    zim->setAccessibleDescription(
+        tr("The zoom box's square of the apparatus view, magnified six times"));
 
     SpeedButton1 = named(new QToolButton(GroupBox4), "SpeedButton1");
     SpeedButton1->setGeometry(704, 104, 57, 57);
     SpeedButton1->setIcon(QIcon(transparentArrow()));
     SpeedButton1->setIconSize(QSize(45, 54));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setAccessibleName(tr("Exit"));
+    SpeedButton1->setAccessibleDescription(tr("Ends the program, as File, Exit does"));
 }
 
 void Tmilikanfrm::buildHiddenControls()
 {
-    // Inputs and output of the charge estimate; never shown, never focused.
+    // Inputs and output of the charge estimate; never shown, never focused. Each is a window
+    // of its own, never opened, so that a screen reader does not find it among the controls.
     timebx = named(new QLineEdit(QStringLiteral("10"), Panel1), "timebx");
     // The fixed fall of 0.1 mm is written in the user's own notation, so that it reads back
     // under any regional settings.
@@ -220,6 +257,7 @@ void Tmilikanfrm::buildHiddenControls()
     Label6 = label(Panel1, "Label6", QStringLiteral("distance"), QRect());
     for (QWidget *hidden : {static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
                             static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6)}) {
+        hidden->setWindowFlags(Qt::Window);
         hidden->setFocusPolicy(Qt::NoFocus);
         hidden->hide();
     }
@@ -227,6 +265,7 @@ void Tmilikanfrm::buildHiddenControls()
 
 void Tmilikanfrm::buildMenus()
 {
+    menuBar()->setAccessibleName(tr("Menu bar"));
     Edit1 = named(menuBar()->addMenu(tr("&File")), "Edit1");
     Copy2 = menuItem(Edit1, "Copy2", tr("&Copy"));
     Copy2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -252,9 +291,12 @@ void Tmilikanfrm::buildMenus()
 
     Help1 = named(menuBar()->addMenu(tr("&Help")), "Help1");
     about1 = menuItem(Help1, "about1", tr("About"));
+    for (QMenu *menu : {Edit1, Options1, Help1})
+        menu->setAccessibleName(spokenCaption(menu->title()));
 
     // The pop-up shows the same shortcuts; the File menu's items are the ones that answer them.
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
+    PopupMenu1->setAccessibleName(tr("Apparatus view menu"));
     Copy1 = menuItem(PopupMenu1, "Copy1", tr("&Copy"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Copy1->setShortcutContext(Qt::WidgetShortcut);

@@ -1,4 +1,5 @@
 #include "about_box.h"
+#include "accessibility.h"
 
 #include "bevel_panel.h"
 #include "dialog_placement.h"
@@ -152,6 +153,10 @@ Taboutboxp::Taboutboxp(QWidget *parent) : QDialog(parent)
     Version = panelLabel(Panel2, "Version", {360, 8}, legacyFont(LegacyFace::Arial, 11));
     Logo = new AboutLogo(Panel2);
     Logo->setGeometry(LogoArea);
+    // The emblem draws the program's name and purpose; a reader hears them.
+    presentAs(Logo, Presentation::Graphic);
+    Logo->setAccessibleName(QStringLiteral("Korvane"));
+    Logo->setAccessibleDescription(purposeLine() + QLatin1String(". ") + audienceLine());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -159,7 +164,10 @@ Taboutboxp::Taboutboxp(QWidget *parent) : QDialog(parent)
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] { runHandler([this] { Timer1Timer(); }); });
 
+    // Pressed only by the box's own clicks and timer: a window of its own, never opened, so
+    // that a screen reader does not find it among the box's contents.
     returnbt = new QPushButton(QStringLiteral("returnbt"), this);
+    returnbt->setWindowFlags(Qt::Window);
     returnbt->setObjectName(QStringLiteral("returnbt"));
     returnbt->setAutoDefault(false);
     returnbt->setFocusPolicy(Qt::NoFocus);

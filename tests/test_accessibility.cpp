@@ -16,6 +16,9 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <cmath>
 #include <memory>
@@ -335,13 +338,37 @@ private slots:
         QVERIFY(nameOf(voltlb).endsWith(QStringLiteral(" V")));
     }
 
-    // Its name stays, so that Qt does not announce every step; its time is its text.
+    // Its name stays, so that Qt does not announce every step; its time is its text, and a
+    // reader is told it once when the stopwatch stops and once when it is reset.
     void stopwatchReadoutFollowsTheCount()
     {
         auto *timerlb = find<QLabel>("timerlb");
         QCOMPARE(descriptionOf(timerlb), QStringLiteral("Stopwatch"));
         QAccessibleTextInterface *text = accessible(timerlb)->textInterface();
         QVERIFY(text);
+        static QStringList told;
+        static const QObject *stopwatch;
+        told.clear();
+        stopwatch = timerlb;
+        const QAccessible::UpdateHandler previous =
+            QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+                if (event->object() != stopwatch)
+                    return;
+                if (event->type() == QAccessible::TextUpdated)
+                    told << static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted();
+                else if (event->type() == QAccessible::NameChanged)
+                    told << QStringLiteral("name changed");
+            });
+        // As when a reader is running: Qt raises no events otherwise.
+        QPlatformAccessibility *platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(platform);
+        platform->setActive(true);
+        const auto restore = qScopeGuard([previous, platform] {
+            QAccessible::installUpdateHandler(previous);
+            platform->setActive(false);
+        });
+
         m_window->freezebtClick();
         QTest::mouseClick(find("startbt"), Qt::LeftButton);
         for (int i = 0; i < 12; ++i)
@@ -349,10 +376,13 @@ private slots:
         QCOMPARE(timerlb->text(), QStringLiteral("1.2 s"));
         QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("1.2 s"));
         QCOMPARE(nameOf(timerlb), QStringLiteral("Stopwatch"));
+        QCOMPARE(told, QStringList());
         QTest::mouseClick(find("startbt"), Qt::LeftButton);
+        QCOMPARE(told, QStringList {QStringLiteral("1.2 s")});
         QTest::mouseClick(find("resetbt"), Qt::LeftButton);
         QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("0.0 s"));
         QCOMPARE(nameOf(timerlb), QStringLiteral("Stopwatch"));
+        QCOMPARE(told, (QStringList {QStringLiteral("1.2 s"), QStringLiteral("0.0 s")}));
     }
 
     // The slider's value is in volts, read as the voltage label writes it; a reader sets it as

@@ -4,76 +4,17 @@
 <context>
     <name>korvane::Accessibility</name>
     <message>
-        <source>Experiment</source>
-        <translation>Versuch</translation>
+        <source>No drops between the plates</source>
+        <translation>Keine Tröpfchen zwischen den Platten</translation>
     </message>
     <message>
-        <source>Apparatus</source>
-        <translation>Versuchsaufbau</translation>
+        <source>1 drop floating between the plates</source>
+        <translation>1 Tröpfchen schwebt zwischen den Platten</translation>
     </message>
     <message>
-        <source>Control panel</source>
-        <translation>Bedienfeld</translation>
-    </message>
-    <message>
-        <source>Apparatus view</source>
-        <translation>Ansicht des Versuchsaufbaus</translation>
-    </message>
-    <message>
-        <source>Zoom box</source>
-        <translation>Lupe</translation>
-    </message>
-    <message>
-        <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation>Der Ausschnitt der Ansicht, den das Lupenbild vergrößert</translation>
-    </message>
-    <message>
-        <source>Show Scale</source>
-        <translation>Skala</translation>
-    </message>
-    <message>
-        <source>Supply switch</source>
-        <translation>Schalter des Netzgeräts</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Spannung</translation>
-    </message>
-    <message>
-        <source>Voltage across the plates</source>
-        <translation>Spannung zwischen den Platten</translation>
-    </message>
-    <message>
-        <source>Flip Voltage</source>
-        <translation>Umpolen</translation>
-    </message>
-    <message>
-        <source>Stopwatch</source>
-        <translation>Stoppuhr</translation>
-    </message>
-    <message>
-        <source>Show Thread</source>
-        <translation>Faden</translation>
-    </message>
-    <message>
-        <source>Stops or restarts the drops and the stopwatch</source>
-        <translation>Hält die Tröpfchen und die Stoppuhr an oder lässt sie weiterlaufen</translation>
-    </message>
-    <message>
-        <source>Zoom picture</source>
-        <translation>Lupenbild</translation>
-    </message>
-    <message>
-        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation>Der Ausschnitt unter der Lupe, sechsfach vergrößert</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Ends the program, as File, Exit does</source>
-        <translation>Beendet das Programm wie Datei, Beenden</translation>
+        <source>%1 drops floating between the plates</source>
+        <extracomment>Two or more drops.</extracomment>
+        <translation>%1 Tröpfchen schweben zwischen den Platten</translation>
     </message>
 </context>
 <context>
@@ -303,6 +244,82 @@
     <message>
         <source>About</source>
         <translation>Info</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Versuch</translation>
+    </message>
+    <message>
+        <source>Apparatus</source>
+        <translation>Versuchsaufbau</translation>
+    </message>
+    <message>
+        <source>Apparatus view</source>
+        <translation>Ansicht des Versuchsaufbaus</translation>
+    </message>
+    <message>
+        <source>Zoom box</source>
+        <translation>Lupe</translation>
+    </message>
+    <message>
+        <source>The square of the apparatus view that the zoom picture magnifies</source>
+        <translation>Der Ausschnitt der Ansicht, den das Lupenbild vergrößert</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Bedienfeld</translation>
+    </message>
+    <message>
+        <source>Show Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Supply switch</source>
+        <translation>Schalter des Netzgeräts</translation>
+    </message>
+    <message>
+        <source>Voltage across the plates</source>
+        <translation>Spannung zwischen den Platten</translation>
+    </message>
+    <message>
+        <source>Flip Voltage</source>
+        <translation>Umpolen</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stoppuhr</translation>
+    </message>
+    <message>
+        <source>Show Thread</source>
+        <translation>Faden</translation>
+    </message>
+    <message>
+        <source>Stops or restarts the drops and the stopwatch</source>
+        <translation>Hält die Tröpfchen und die Stoppuhr an oder lässt sie weiterlaufen</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Lupenbild</translation>
+    </message>
+    <message>
+        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
+        <translation>Der Ausschnitt unter der Lupe, sechsfach vergrößert</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Ends the program, as File, Exit does</source>
+        <translation>Beendet das Programm wie Datei, Beenden</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>Apparatus view menu</source>
+        <translation>Menü der Ansicht des Versuchsaufbaus</translation>
     </message>
 </context>
 </TS>

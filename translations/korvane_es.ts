@@ -4,76 +4,17 @@
 <context>
     <name>korvane::Accessibility</name>
     <message>
-        <source>Experiment</source>
-        <translation>Experimento</translation>
+        <source>No drops between the plates</source>
+        <translation>Ninguna gota entre las placas</translation>
     </message>
     <message>
-        <source>Apparatus</source>
-        <translation>Montaje</translation>
+        <source>1 drop floating between the plates</source>
+        <translation>1 gota flotando entre las placas</translation>
     </message>
     <message>
-        <source>Control panel</source>
-        <translation>Panel de control</translation>
-    </message>
-    <message>
-        <source>Apparatus view</source>
-        <translation>Vista del montaje</translation>
-    </message>
-    <message>
-        <source>Zoom box</source>
-        <translation>Lupa</translation>
-    </message>
-    <message>
-        <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation>El cuadrado de la vista que amplía la imagen de la lupa</translation>
-    </message>
-    <message>
-        <source>Show Scale</source>
-        <translation>Ver escala</translation>
-    </message>
-    <message>
-        <source>Supply switch</source>
-        <translation>Interruptor de la fuente de alimentación</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Tensión</translation>
-    </message>
-    <message>
-        <source>Voltage across the plates</source>
-        <translation>Tensión entre las placas</translation>
-    </message>
-    <message>
-        <source>Flip Voltage</source>
-        <translation>Invertir polaridad</translation>
-    </message>
-    <message>
-        <source>Stopwatch</source>
-        <translation>Cronómetro</translation>
-    </message>
-    <message>
-        <source>Show Thread</source>
-        <translation>Ver hilo</translation>
-    </message>
-    <message>
-        <source>Stops or restarts the drops and the stopwatch</source>
-        <translation>Detiene o reanuda las gotas y el cronómetro</translation>
-    </message>
-    <message>
-        <source>Zoom picture</source>
-        <translation>Imagen de la lupa</translation>
-    </message>
-    <message>
-        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation>El cuadrado bajo la lupa, ampliado seis veces</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Ends the program, as File, Exit does</source>
-        <translation>Cierra el programa, como Archivo, Salir</translation>
+        <source>%1 drops floating between the plates</source>
+        <extracomment>Two or more drops.</extracomment>
+        <translation>%1 gotas flotando entre las placas</translation>
     </message>
 </context>
 <context>
@@ -303,6 +244,82 @@
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Experimento</translation>
+    </message>
+    <message>
+        <source>Apparatus</source>
+        <translation>Montaje</translation>
+    </message>
+    <message>
+        <source>Apparatus view</source>
+        <translation>Vista del montaje</translation>
+    </message>
+    <message>
+        <source>Zoom box</source>
+        <translation>Lupa</translation>
+    </message>
+    <message>
+        <source>The square of the apparatus view that the zoom picture magnifies</source>
+        <translation>El cuadrado de la vista que amplía la imagen de la lupa</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Panel de control</translation>
+    </message>
+    <message>
+        <source>Show Scale</source>
+        <translation>Ver escala</translation>
+    </message>
+    <message>
+        <source>Supply switch</source>
+        <translation>Interruptor de la fuente de alimentación</translation>
+    </message>
+    <message>
+        <source>Voltage across the plates</source>
+        <translation>Tensión entre las placas</translation>
+    </message>
+    <message>
+        <source>Flip Voltage</source>
+        <translation>Invertir polaridad</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Cronómetro</translation>
+    </message>
+    <message>
+        <source>Show Thread</source>
+        <translation>Ver hilo</translation>
+    </message>
+    <message>
+        <source>Stops or restarts the drops and the stopwatch</source>
+        <translation>Detiene o reanuda las gotas y el cronómetro</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Imagen de la lupa</translation>
+    </message>
+    <message>
+        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
+        <translation>El cuadrado bajo la lupa, ampliado seis veces</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Ends the program, as File, Exit does</source>
+        <translation>Cierra el programa, como Archivo, Salir</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+    <message>
+        <source>Apparatus view menu</source>
+        <translation>Menú de la vista del montaje</translation>
     </message>
 </context>
 </TS>

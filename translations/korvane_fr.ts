@@ -4,76 +4,17 @@
 <context>
     <name>korvane::Accessibility</name>
     <message>
-        <source>Experiment</source>
-        <translation>Expérience</translation>
+        <source>No drops between the plates</source>
+        <translation>Aucune gouttelette entre les plaques</translation>
     </message>
     <message>
-        <source>Apparatus</source>
-        <translation>Dispositif</translation>
+        <source>1 drop floating between the plates</source>
+        <translation>1 gouttelette en suspension entre les plaques</translation>
     </message>
     <message>
-        <source>Control panel</source>
-        <translation>Panneau de commande</translation>
-    </message>
-    <message>
-        <source>Apparatus view</source>
-        <translation>Vue du dispositif</translation>
-    </message>
-    <message>
-        <source>Zoom box</source>
-        <translation>Loupe</translation>
-    </message>
-    <message>
-        <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation>Le carré de la vue que l&apos;image de la loupe agrandit</translation>
-    </message>
-    <message>
-        <source>Show Scale</source>
-        <translation>Échelle</translation>
-    </message>
-    <message>
-        <source>Supply switch</source>
-        <translation>Interrupteur de l&apos;alimentation</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Tension</translation>
-    </message>
-    <message>
-        <source>Voltage across the plates</source>
-        <translation>Tension entre les plaques</translation>
-    </message>
-    <message>
-        <source>Flip Voltage</source>
-        <translation>Inverser la polarité</translation>
-    </message>
-    <message>
-        <source>Stopwatch</source>
-        <translation>Chronomètre</translation>
-    </message>
-    <message>
-        <source>Show Thread</source>
-        <translation>Fil de repère</translation>
-    </message>
-    <message>
-        <source>Stops or restarts the drops and the stopwatch</source>
-        <translation>Arrête ou relance les gouttelettes et le chronomètre</translation>
-    </message>
-    <message>
-        <source>Zoom picture</source>
-        <translation>Image de la loupe</translation>
-    </message>
-    <message>
-        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation>Le carré sous la loupe, agrandi six fois</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Ends the program, as File, Exit does</source>
-        <translation>Quitte le programme, comme Fichier, Quitter</translation>
+        <source>%1 drops floating between the plates</source>
+        <extracomment>Two or more drops.</extracomment>
+        <translation>%1 gouttelettes en suspension entre les plaques</translation>
     </message>
 </context>
 <context>
@@ -103,7 +44,7 @@
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
-        <translation>Nom du produit : Korvane</translation>
+        <translation>Nom du produit&#xa0;: Korvane</translation>
     </message>
     <message>
         <source>Korvane About</source>
@@ -192,11 +133,11 @@
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
-        <translation>Loupe : cliquer et glisser pour la déplacer</translation>
+        <translation>Loupe&#xa0;: cliquer et glisser pour la déplacer</translation>
     </message>
     <message>
         <source>Zoom box:Click and Drag to move</source>
-        <translation>Loupe : cliquer et glisser pour la déplacer</translation>
+        <translation>Loupe&#xa0;: cliquer et glisser pour la déplacer</translation>
     </message>
     <message>
         <source>Controls</source>
@@ -303,6 +244,82 @@
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>Apparatus</source>
+        <translation>Dispositif</translation>
+    </message>
+    <message>
+        <source>Apparatus view</source>
+        <translation>Vue du dispositif</translation>
+    </message>
+    <message>
+        <source>Zoom box</source>
+        <translation>Loupe</translation>
+    </message>
+    <message>
+        <source>The square of the apparatus view that the zoom picture magnifies</source>
+        <translation>Le carré de la vue que l&apos;image de la loupe agrandit</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Panneau de commande</translation>
+    </message>
+    <message>
+        <source>Show Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Supply switch</source>
+        <translation>Interrupteur de l&apos;alimentation</translation>
+    </message>
+    <message>
+        <source>Voltage across the plates</source>
+        <translation>Tension entre les plaques</translation>
+    </message>
+    <message>
+        <source>Flip Voltage</source>
+        <translation>Inverser la polarité</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Chronomètre</translation>
+    </message>
+    <message>
+        <source>Show Thread</source>
+        <translation>Fil de repère</translation>
+    </message>
+    <message>
+        <source>Stops or restarts the drops and the stopwatch</source>
+        <translation>Arrête ou relance les gouttelettes et le chronomètre</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Image de la loupe</translation>
+    </message>
+    <message>
+        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
+        <translation>Le carré sous la loupe, agrandi six fois</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Ends the program, as File, Exit does</source>
+        <translation>Quitte le programme, comme Fichier, Quitter</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
+        <source>Apparatus view menu</source>
+        <translation>Menu de la vue du dispositif</translation>
     </message>
 </context>
 </TS>

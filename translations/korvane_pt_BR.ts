@@ -4,76 +4,17 @@
 <context>
     <name>korvane::Accessibility</name>
     <message>
-        <source>Experiment</source>
-        <translation>Experimento</translation>
+        <source>No drops between the plates</source>
+        <translation>Nenhuma gota entre as placas</translation>
     </message>
     <message>
-        <source>Apparatus</source>
-        <translation>Montagem</translation>
+        <source>1 drop floating between the plates</source>
+        <translation>1 gota flutuando entre as placas</translation>
     </message>
     <message>
-        <source>Control panel</source>
-        <translation>Painel de controle</translation>
-    </message>
-    <message>
-        <source>Apparatus view</source>
-        <translation>Vista da montagem</translation>
-    </message>
-    <message>
-        <source>Zoom box</source>
-        <translation>Lupa</translation>
-    </message>
-    <message>
-        <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation>O quadrado da vista que a imagem da lupa amplia</translation>
-    </message>
-    <message>
-        <source>Show Scale</source>
-        <translation>Ver escala</translation>
-    </message>
-    <message>
-        <source>Supply switch</source>
-        <translation>Interruptor da fonte de alimentação</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Tensão</translation>
-    </message>
-    <message>
-        <source>Voltage across the plates</source>
-        <translation>Tensão entre as placas</translation>
-    </message>
-    <message>
-        <source>Flip Voltage</source>
-        <translation>Inverter polaridade</translation>
-    </message>
-    <message>
-        <source>Stopwatch</source>
-        <translation>Cronômetro</translation>
-    </message>
-    <message>
-        <source>Show Thread</source>
-        <translation>Ver fio</translation>
-    </message>
-    <message>
-        <source>Stops or restarts the drops and the stopwatch</source>
-        <translation>Para ou retoma as gotas e o cronômetro</translation>
-    </message>
-    <message>
-        <source>Zoom picture</source>
-        <translation>Imagem da lupa</translation>
-    </message>
-    <message>
-        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
-        <translation>O quadrado sob a lupa, ampliado seis vezes</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
-        <source>Ends the program, as File, Exit does</source>
-        <translation>Encerra o programa, como Arquivo, Sair</translation>
+        <source>%1 drops floating between the plates</source>
+        <extracomment>Two or more drops.</extracomment>
+        <translation>%1 gotas flutuando entre as placas</translation>
     </message>
 </context>
 <context>
@@ -303,6 +244,82 @@
     <message>
         <source>About</source>
         <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Experimento</translation>
+    </message>
+    <message>
+        <source>Apparatus</source>
+        <translation>Montagem</translation>
+    </message>
+    <message>
+        <source>Apparatus view</source>
+        <translation>Vista da montagem</translation>
+    </message>
+    <message>
+        <source>Zoom box</source>
+        <translation>Lupa</translation>
+    </message>
+    <message>
+        <source>The square of the apparatus view that the zoom picture magnifies</source>
+        <translation>O quadrado da vista que a imagem da lupa amplia</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Painel de controle</translation>
+    </message>
+    <message>
+        <source>Show Scale</source>
+        <translation>Ver escala</translation>
+    </message>
+    <message>
+        <source>Supply switch</source>
+        <translation>Interruptor da fonte de alimentação</translation>
+    </message>
+    <message>
+        <source>Voltage across the plates</source>
+        <translation>Tensão entre as placas</translation>
+    </message>
+    <message>
+        <source>Flip Voltage</source>
+        <translation>Inverter polaridade</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Cronômetro</translation>
+    </message>
+    <message>
+        <source>Show Thread</source>
+        <translation>Ver fio</translation>
+    </message>
+    <message>
+        <source>Stops or restarts the drops and the stopwatch</source>
+        <translation>Para ou retoma as gotas e o cronômetro</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Imagem da lupa</translation>
+    </message>
+    <message>
+        <source>The zoom box&apos;s square of the apparatus view, magnified six times</source>
+        <translation>O quadrado sob a lupa, ampliado seis vezes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Ends the program, as File, Exit does</source>
+        <translation>Encerra o programa, como Arquivo, Sair</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barra de menus</translation>
+    </message>
+    <message>
+        <source>Apparatus view menu</source>
+        <translation>Menu da vista da montagem</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,246 @@
+#include "accessibility.h"
+
+#include "control_panel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLocale>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvane {
+
+namespace {
+
+// Kept with the widget, so that the interface factory finds it whenever Qt asks.
+constexpr char PresentedAs[] = "korvaneAccessibleAs";
+
+constexpr double HundredthsPerVolt = 100.0;
+
+// 0 for a widget presented as Qt presents it, otherwise its Presentation plus one.
+int presentationOf(const QObject *object)
+{
+    return object->property(PresentedAs).toInt();
+}
+
+QString voltageReading(int hundredths)
+{
+    return QString::fromStdString(voltageText(hundredths, QLocale().decimalPoint().toStdString()));
+}
+
+// The slider in volts: its position counts hundredths of a volt, which a reader would
+// otherwise announce as "1234". Its description is the reading, as the voltage label writes it.
+class VoltageSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit VoltageSlider(QScrollBar *slider) : QAccessibleWidget(slider, QAccessible::Slider) { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return voltageReading(slider()->value());
+        return QAccessibleWidget::text(kind);
+    }
+
+    QVariant currentValue() const override { return slider()->value() / HundredthsPerVolt; }
+    QVariant maximumValue() const override { return slider()->maximum() / HundredthsPerVolt; }
+    QVariant minimumValue() const override { return slider()->minimum() / HundredthsPerVolt; }
+    QVariant minimumStepSize() const override { return slider()->singleStep() / HundredthsPerVolt; }
+
+    // Moves the slider as the user's keys would, so that the program's handler runs; while the
+    // supply is off the slider is disabled and does not move for a reader either.
+    void setCurrentValue(const QVariant &value) override
+    {
+        bool converted = false;
+        const double volts = value.toDouble(&converted);
+        if (!converted || !std::isfinite(volts) || !slider()->isEnabled())
+            return;
+        const double hundredths = std::clamp(volts * HundredthsPerVolt, double(slider()->minimum()),
+                                             double(slider()->maximum()));
+        slider()->setValue(static_cast<int>(std::lround(hundredths)));
+    }
+
+private:
+    QScrollBar *slider() const { return static_cast<QScrollBar *>(widget()); }
+};
+
+// The stopwatch: a fixed name, its time as its text. The label changes ten times a second
+// while the stopwatch runs; a reader hears the time once, when the stopwatch stops or is reset.
+class StopwatchReadout : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit StopwatchReadout(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText), m_announced(label->text())
+    {
+    }
+
+    /// Tells readers the time shown, if it differs from the one they last heard.
+    void announce()
+    {
+        const QString shown = label()->text();
+        if (shown == m_announced)
+            return;
+        QAccessibleTextUpdateEvent event(label(), 0, m_announced, shown);
+        m_announced = shown;
+        QAccessible::updateAccessibility(&event);
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    // The text, read only: no cursor and no selection.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString shown = label()->text();
+        if (endOffset < 0 || endOffset > shown.size())
+            endOffset = int(shown.size());
+        startOffset = std::clamp(startOffset, 0, endOffset);
+        return shown.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(label()->text().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+    // The text stands at the left of the label, centred from top to bottom.
+    QRect characterRect(int offset) const override
+    {
+        const QString shown = label()->text();
+        if (offset < 0 || offset >= shown.size())
+            return QRect();
+        const QFontMetrics metrics(label()->font());
+        const QRect contents = label()->contentsRect();
+        const int top = contents.top() + (contents.height() - metrics.height()) / 2;
+        const QRect cell(contents.left() + metrics.horizontalAdvance(shown.left(offset)), top,
+                         metrics.horizontalAdvance(shown.at(offset)), metrics.height());
+        return QRect(label()->mapToGlobal(cell.topLeft()), cell.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        for (int i = 0; i < characterCount(); ++i) {
+            if (characterRect(i).contains(point))
+                return i;
+        }
+        return -1;
+    }
+
+private:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+
+    QString m_announced;
+};
+
+QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
+{
+    if (!object || !object->isWidgetType() || presentationOf(object) == 0)
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    switch (static_cast<Presentation>(presentationOf(object) - 1)) {
+    case Presentation::Graphic:
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    case Presentation::VoltageSlider:
+        if (auto *slider = qobject_cast<QScrollBar *>(widget))
+            return new VoltageSlider(slider);
+        break;
+    case Presentation::Stopwatch:
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            return new StopwatchReadout(label);
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString spokenCaption(const QString &caption)
+{
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&')) {
+            if (i + 1 < caption.size() && caption.at(i + 1) == QLatin1Char('&'))
+                spoken += caption.at(++i);
+            continue;
+        }
+        spoken += caption.at(i);
+    }
+    return spoken.trimmed();
+}
+
+QString apparatusDescription(int floating)
+{
+    if (floating == 0)
+        return QCoreApplication::translate("korvane::Accessibility", "No drops between the plates");
+    if (floating == 1)
+        return QCoreApplication::translate("korvane::Accessibility",
+                                           "1 drop floating between the plates");
+    //: Two or more drops.
+    return QCoreApplication::translate("korvane::Accessibility",
+                                       "%1 drops floating between the plates")
+        .arg(floating);
+}
+
+void presentAs(QWidget *widget, Presentation as)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(korvaneInterface);
+        return true;
+    }();
+    (void)installed;
+    // Qt may already hold an interface of its own for the widget (a label makes one as soon as
+    // its text is set); it is dropped, so that the next query reaches the factory.
+    QAccessibleInterface *before = QAccessible::queryAccessibleInterface(widget);
+    widget->setProperty(PresentedAs, int(as) + 1);
+    if (before)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
+    if (auto *slider = qobject_cast<QScrollBar *>(widget);
+        slider && as == Presentation::VoltageSlider) {
+        slider->setAccessibleDescription(voltageReading(slider->value()));
+        QObject::connect(slider, &QScrollBar::valueChanged, slider, [slider](int hundredths) {
+            slider->setAccessibleDescription(voltageReading(hundredths));
+        });
+    }
+}
+
+void announceStopwatch(QLabel *stopwatch)
+{
+    if (auto *readout =
+            dynamic_cast<StopwatchReadout *>(QAccessible::queryAccessibleInterface(stopwatch)))
+        readout->announce();
+}
+
+} // namespace korvane

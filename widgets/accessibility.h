@@ -1,0 +1,35 @@
+// What a screen reader learns beyond what Qt's own interfaces tell it: the pictures are images,
+// the voltage slider reads in volts, and the stopwatch keeps its name while it runs and tells
+// its time when it stops or is reset. Each window names and describes its controls where it
+// creates them, and presents these few there too.
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace korvane {
+
+/// How a widget is presented to screen readers, where Qt's own interface would mislead.
+enum class Presentation {
+    Graphic, ///< a picture: an image, not an empty pane
+    VoltageSlider, ///< a slider whose position counts hundredths of a volt, read in volts
+    Stopwatch, ///< a label whose time is read out once it stops changing (announceStopwatch)
+};
+
+/// Presents the widget so from now on. Call where the widget is created.
+void presentAs(QWidget *widget, Presentation as);
+
+/// Tells screen readers the time the stopwatch shows, if it differs from the one they last
+/// heard: when the stopwatch stops or is reset, rather than ten times a second while it runs.
+void announceStopwatch(QLabel *stopwatch);
+
+/// The apparatus view's description for that many floating drops.
+QString apparatusDescription(int floating);
+
+/// A caption as it is read aloud: without the "&" that marks its underlined letter ("&&"
+/// stands for one "&") and without the blanks around it.
+QString spokenCaption(const QString &caption);
+
+} // namespace korvane
