@@ -64,6 +64,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
     Timer1->start();
 
     runHandler([this] { FormCreate(); });
+    syncControls();
 
     constfrm = new Tconstfrm(this);
     aboutboxp = new Taboutboxp(this);

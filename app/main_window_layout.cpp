@@ -34,7 +34,6 @@ namespace {
 using layout::Cream;
 using layout::Khaki;
 using layout::Navy;
-using layout::Silver;
 
 constexpr int StepMilliseconds = 100;
 
@@ -44,36 +43,11 @@ template<class Widget> Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+// A control of the layout, with its name and its rectangle in its parent.
+template<class Widget> Widget *placed(Widget *widget, const char *name, QRect geometry)
 {
-    auto *result = named(new ClassicPushButton(caption, parent), name);
-    result->setGeometry(geometry);
-    return result;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                    QStyle *style)
-{
-    auto *result = named(new QCheckBox(caption, parent), name);
-    result->setGeometry(geometry);
-    result->setStyle(style);
-    return result;
-}
-
-QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *result = named(new ClassicGroupBox(caption, parent), name);
-    result->setGeometry(geometry);
-    // Left alone, a group box inside another one takes the outer box's title as its name.
-    result->setAccessibleName(spokenCaption(caption));
-    return result;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *result = named(new QLabel(caption, parent), name);
-    result->setGeometry(geometry);
-    return result;
+    named(widget, name)->setGeometry(geometry);
+    return widget;
 }
 
 QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
@@ -135,7 +109,8 @@ void Tmilikanfrm::buildLayout()
     zsh->setAccessibleDescription(
         tr("The square of the apparatus view that the zoom picture magnifies"));
 
-    zlb = label(Panel3, "zlb", tr("Zoom box:Click and Drag to move"), QRect(72, 32, 219, 16));
+    zlb = placed(new QLabel(tr("Zoom box:Click and Drag to move"), Panel3), "zlb",
+                 QRect(72, 32, 219, 16));
     zlb->setFont(legacyFont(LegacyFace::System, 8));
     zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -156,70 +131,78 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
 {
     m_checkBoxStyle = new ClassicCheckBoxStyle(QStringLiteral("Fusion"));
     m_checkBoxStyle->setParent(this);
-    GroupBox4 = groupBox(panel2, "GroupBox4", tr("Controls"), QRect(8, 2, 769, 169));
+    GroupBox4 =
+        placed(new ClassicGroupBox(tr("Controls"), panel2), "GroupBox4", QRect(8, 2, 769, 169));
 
     //: The group of the oil sprayer's controls (the oil drops), not a fuel.
-    GroupBox3 = groupBox(GroupBox4, "GroupBox3", tr("Oil"), QRect(24, 20, 124, 141));
-    Addbt = button(GroupBox3, "Addbt", tr("&Add Oil"), QRect(16, 24, 89, 33));
+    GroupBox3 =
+        placed(new ClassicGroupBox(tr("Oil"), GroupBox4), "GroupBox3", QRect(24, 20, 124, 141));
+    Addbt =
+        placed(new ClassicPushButton(tr("&Add Oil"), GroupBox3), "Addbt", QRect(16, 24, 89, 33));
     //: The leading blank keeps the text off the check box; keep it.
-    Scalebx =
-        checkBox(GroupBox3, "Scalebx", tr(" Show Scale"), QRect(8, 59, 97, 17), m_checkBoxStyle);
+    Scalebx = placed(new QCheckBox(tr(" Show Scale"), GroupBox3), "Scalebx", QRect(8, 59, 97, 17));
+    Scalebx->setStyle(m_checkBoxStyle);
     Scalebx->setChecked(true);
     Scalebx->setToolTip(tr("Each grid is 0.1 mm"));
     Scalebx->setAccessibleName(tr("Show Scale"));
-    Resetb = button(GroupBox3, "Resetb", tr("&Clean Up"), QRect(16, 104, 89, 33));
+    Resetb =
+        placed(new ClassicPushButton(tr("&Clean Up"), GroupBox3), "Resetb", QRect(16, 104, 89, 33));
 
-    GroupBox1 = groupBox(GroupBox4, "GroupBox1", tr("Voltage"), QRect(170, 20, 121, 141));
-    //: Switches the supply on; the caption says what a press does.
-    onoff = button(GroupBox1, "onoff", tr("&On"), QRect(16, 24, 89, 33));
+    GroupBox1 = placed(new ClassicGroupBox(tr("Voltage"), GroupBox4), "GroupBox1",
+                       QRect(170, 20, 121, 141));
+    // The captions of the supply switch, the stopwatch button and the freeze button, the
+    // slider's state and the readout's colour follow the apparatus: syncControls sets them.
+    onoff = placed(new ClassicPushButton(GroupBox1), "onoff", QRect(16, 24, 89, 33));
     // Buttons whose captions change with the state (this one, Start/Stop and the freeze) and
     // the voltage readout keep no fixed name: a reader takes the name from the caption and
     // hears each change of it.
     onoff->setAccessibleDescription(tr("Supply switch"));
-    voltsb = named(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb");
-    voltsb->setGeometry(16, 64, 89, 17);
+    voltsb =
+        placed(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb", QRect(16, 64, 89, 17));
     voltsb->setRange(0, 5000);
     voltsb->setSingleStep(1);
     voltsb->setPageStep(20);
     voltsb->setValue(0);
     voltsb->setFocusPolicy(Qt::StrongFocus);
-    voltsb->setEnabled(false);
     presentAs(voltsb, Presentation::VoltageSlider);
     voltsb->setAccessibleName(tr("Voltage"));
-    voltlb = label(GroupBox1, "voltlb", QStringLiteral("0 V"), QRect(50, 88, 20, 16));
+    voltlb = placed(new QLabel(QStringLiteral("0 V"), GroupBox1), "voltlb", QRect(50, 88, 20, 16));
     voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
     voltlb->adjustSize();
-    setTextColor(voltlb, Silver);
     voltlb->setAccessibleDescription(tr("Voltage across the plates"));
     //: Reverses the polarity of the plates. The leading blank keeps the text off the check box.
-    flipcb = checkBox(GroupBox1, "flipcb", tr(" &Flip Voltage"), QRect(12, 112, 97, 17),
-                      m_checkBoxStyle);
+    flipcb =
+        placed(new QCheckBox(tr(" &Flip Voltage"), GroupBox1), "flipcb", QRect(12, 112, 97, 17));
+    flipcb->setStyle(m_checkBoxStyle);
     flipcb->setAccessibleName(tr("Flip Voltage"));
 
     //: The stopwatch's group.
-    GroupBox2 = groupBox(GroupBox4, "GroupBox2", tr("Timer"), QRect(312, 20, 121, 141));
-    //: Starts the stopwatch.
-    startbt = button(GroupBox2, "startbt", tr("&Start"), QRect(16, 24, 89, 33));
+    GroupBox2 =
+        placed(new ClassicGroupBox(tr("Timer"), GroupBox4), "GroupBox2", QRect(312, 20, 121, 141));
+    startbt = placed(new ClassicPushButton(GroupBox2), "startbt", QRect(16, 24, 89, 33));
     startbt->setAccessibleDescription(tr("Stopwatch"));
-    timerlb = label(GroupBox2, "timerlb", QStringLiteral("0.0 s"), QRect(40, 66, 49, 16));
+    timerlb =
+        placed(new QLabel(QStringLiteral("0.0 s"), GroupBox2), "timerlb", QRect(40, 66, 49, 16));
     // A fixed name, so that a reader does not hear every tenth while the stopwatch runs.
     presentAs(timerlb, Presentation::Stopwatch);
     timerlb->setAccessibleName(tr("Stopwatch"));
     timerlb->setAccessibleDescription(tr("Stopwatch"));
     //: Sets the stopwatch back to 0.0 s (not a reset of the program).
-    resetbt = button(GroupBox2, "resetbt", tr("&Reset"), QRect(16, 104, 89, 33));
+    resetbt =
+        placed(new ClassicPushButton(tr("&Reset"), GroupBox2), "resetbt", QRect(16, 104, 89, 33));
 
     //: A reference line across the apparatus view. The leading blank keeps the text off the
     //: check box.
-    threadcb = checkBox(GroupBox4, "threadcb", tr(" &Show Thread"), QRect(32, 101, 109, 17),
-                        m_checkBoxStyle);
+    threadcb =
+        placed(new QCheckBox(tr(" &Show Thread"), GroupBox4), "threadcb", QRect(32, 101, 109, 17));
+    threadcb->setStyle(m_checkBoxStyle);
     threadcb->setAccessibleName(tr("Show Thread"));
-    //: Stops the drops and the stopwatch where they are.
-    freezebt = button(GroupBox4, "freezebt", tr("&Freeze Screen"), QRect(616, 16, 137, 49));
+    freezebt = placed(new ClassicPushButton(GroupBox4), "freezebt", QRect(616, 16, 137, 49));
     freezebt->setAccessibleDescription(tr("Stops or restarts the drops and the stopwatch"));
     //: Stands letter below letter in a label one letter wide: a blank between letters,
     //: four between the words.
-    Label2 = label(GroupBox4, "Label2", tr("Z O O M    B O X"), QRect(440, 24, 17, 137));
+    Label2 =
+        placed(new QLabel(tr("Z O O M    B O X"), GroupBox4), "Label2", QRect(440, 24, 17, 137));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Its letters stand one below the other; read aloud, they are two words.
@@ -253,8 +236,8 @@ void Tmilikanfrm::buildHiddenControls()
         named(new QLineEdit(QLatin1String("0") + QLocale().decimalPoint() + QLatin1String("0001"),
                             Panel1),
               "distxt");
-    Label1 = label(Panel1, "Label1", QStringLiteral("Time"), QRect());
-    Label6 = label(Panel1, "Label6", QStringLiteral("distance"), QRect());
+    Label1 = placed(new QLabel(QStringLiteral("Time"), Panel1), "Label1", QRect());
+    Label6 = placed(new QLabel(QStringLiteral("distance"), Panel1), "Label6", QRect());
     for (QWidget *hidden : {static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
                             static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6)}) {
         hidden->setWindowFlags(Qt::Window);

@@ -1,5 +1,7 @@
 #include "classic_look.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -137,6 +139,8 @@ void keepClassicPalette()
 ClassicGroupBox::ClassicGroupBox(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
 {
+    // Left alone, a group box inside another one takes the outer box's title as its name.
+    setAccessibleName(spokenCaption(caption));
 }
 
 void ClassicGroupBox::paintEvent(QPaintEvent *)
