@@ -28,7 +28,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -159,8 +158,7 @@ void Tmilikanfrm::FormCreate()
 
 void Tmilikanfrm::FormResize()
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(centredWindowPosition(screen->geometry().size(), outerSize()));
+    centreOnPrimaryScreen(*this, outerSize());
     if (layout())
         layout()->activate();
     Panel1->move(
@@ -387,8 +385,7 @@ void Tmilikanfrm::startUp()
 void Tmilikanfrm::FormActivate()
 {
     m_state.ThreadX = 0;
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(centredWindowPosition(screen->geometry().size(), outerSize()));
+    centreOnPrimaryScreen(*this, outerSize());
     Scalebx->setChecked(true);
     ResetbClick();
     if (voltsb->isEnabled())

@@ -223,7 +223,6 @@ void Taboutboxp::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    centreOnPrimaryScreen(*this);
     runHandler([this] { FormActivate(); });
 }
 

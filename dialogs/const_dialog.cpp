@@ -92,7 +92,6 @@ void Tconstfrm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    centreOnPrimaryScreen(*this);
     Button1->setFocus();
 }
 

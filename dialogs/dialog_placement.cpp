@@ -3,9 +3,7 @@
 #include "centring.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 namespace korvane {
@@ -22,12 +20,8 @@ QSize frameOf(const QWidget &window)
 
 void centreWithFrame(QWidget &window, QSize frame)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
     window.setProperty(CentredFrame, frame);
-    window.move(area.topLeft() + centredWindowPosition(area.size(), window.size() + frame));
+    centreOnPrimaryScreen(window, window.size() + frame);
 }
 
 class DialogKeeper : public QObject {
@@ -39,8 +33,11 @@ protected:
     {
         if (watched != &m_dialog)
             return false;
-        if ((event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) &&
-            m_dialog.isVisible()) {
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            // Centred at every showing, by the frame the last showing had.
+            centreWithFrame(m_dialog, frameOf(m_dialog));
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) &&
+                   m_dialog.isVisible()) {
             // The window manager may have placed the first showing by a frame of its own
             // choosing; once the frame is known, the dialog is centred by it.
             const QSize frame = frameOf(m_dialog);
@@ -72,11 +69,6 @@ private:
 };
 
 } // namespace
-
-void centreOnPrimaryScreen(QWidget &window)
-{
-    centreWithFrame(window, frameOf(window));
-}
 
 void keepDialogPlaced(QWidget &dialog)
 {

@@ -3,20 +3,15 @@
 // zero, so a dialog larger than the screen gets a negative corner.
 #pragma once
 
-#include <QPoint>
-#include <QSize>
-
 class QLabel;
 class QWidget;
 
 namespace korvane {
 
-/// Moves a top-level window so that its frame is centred on the primary screen.
-void centreOnPrimaryScreen(QWidget &window);
-
-/// Keeps a dialog where it belongs: centred again once the window manager's frame becomes known,
-/// since before its first showing the frame can only be assumed; and never minimised, since a
-/// modal dialog minimised takes the program's other windows with it.
+/// Keeps a dialog where it belongs: centred on the primary screen at every showing, and again
+/// once the window manager's frame becomes known, since before its first showing the frame can
+/// only be assumed; and never minimised, since a modal dialog minimised takes the program's
+/// other windows with it.
 void keepDialogPlaced(QWidget &dialog);
 
 /// Makes a label as wide as its text, keeping its left edge and the given height.

@@ -1,9 +1,11 @@
-// The centring arithmetic of the windows, as plain functions of sizes. Division truncates
-// toward zero, so a window larger than the screen gets a negative corner.
+// How the windows are centred: the arithmetic as plain functions of sizes, and the move. Division
+// truncates toward zero, so a window larger than the screen gets a negative corner.
 #pragma once
 
 #include <QPoint>
 #include <QSize>
+
+class QWidget;
 
 namespace korvane {
 
@@ -19,5 +21,9 @@ inline QPoint centredPanelPosition(int windowOuterWidth, int clientHeight, QSize
 {
     return {(windowOuterWidth - panel.width()) / 2, (clientHeight - panel.height()) / 2};
 }
+
+/// Moves a top-level window so that its outer size, frame included, is centred on the primary
+/// screen.
+void centreOnPrimaryScreen(QWidget &window, QSize outer);
 
 } // namespace korvane
