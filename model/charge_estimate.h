@@ -27,13 +27,21 @@ private:
     std::string m_argument;
 };
 
+/// Marks a message for the translators (lupdate reads it as QT_TRANSLATE_NOOP); the window looks
+/// the English text up in that context when it shows the message.
+#define KORVANE_MESSAGE(context, text) text
+
 /// The templates of the messages the estimate reports: a text that is not a number, and the
 /// arithmetic faults.
 namespace estimate_messages {
-inline constexpr char NotANumber[] = "'%1' is not a valid floating point value";
-inline constexpr char DivisionByZero[] = "Floating point division by zero";
-inline constexpr char InvalidOperation[] = "Invalid floating point operation";
-inline constexpr char Overflow[] = "Floating point overflow";
+inline constexpr char NotANumber[] =
+    KORVANE_MESSAGE("korvane::ErrorMessage", "'%1' is not a valid floating point value");
+inline constexpr char DivisionByZero[] =
+    KORVANE_MESSAGE("korvane::ErrorMessage", "Floating point division by zero");
+inline constexpr char InvalidOperation[] =
+    KORVANE_MESSAGE("korvane::ErrorMessage", "Invalid floating point operation");
+inline constexpr char Overflow[] =
+    KORVANE_MESSAGE("korvane::ErrorMessage", "Floating point overflow");
 } // namespace estimate_messages
 
 /// Converts a number text: spaces (' ') before and after, an optional '+' or '-', digits with at

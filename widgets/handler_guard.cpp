@@ -9,17 +9,9 @@ namespace korvane {
 
 namespace {
 
+// The handlers' messages are marked where they are raised (KORVANE_MESSAGE) and looked up here
+// by their English text; a message not marked is shown as raised.
 constexpr char MessageContext[] = "korvane::ErrorMessage";
-
-// The messages the program's handlers raise, for lupdate; they are looked up by their English
-// text, so a message not listed here is shown as raised.
-[[maybe_unused]] const char *const knownMessages[] = {
-    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "'%1' is not a valid floating point value"),
-    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Floating point division by zero"),
-    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Invalid floating point operation"),
-    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Floating point overflow"),
-    QT_TRANSLATE_NOOP("korvane::ErrorMessage", "Unexpected error"),
-};
 
 void showMessageBox(const QString &message)
 {
@@ -59,7 +51,7 @@ QString errorMessage(const std::exception &error)
 
 QString unexpectedErrorMessage()
 {
-    return QCoreApplication::translate(MessageContext, "Unexpected error");
+    return QCoreApplication::translate("korvane::ErrorMessage", "Unexpected error");
 }
 
 void reportError(const QString &message)
