@@ -5,6 +5,7 @@
 #include "accessibility.h"
 #include "main_window.h"
 #include "scripted_random.h"
+#include "window_fixtures.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -99,13 +100,7 @@ class TestAccessibility : public QObject {
 
     std::unique_ptr<Tmilikanfrm> m_window;
 
-    template<class T = QWidget> T *find(const char *name)
-    {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template<class T = QWidget> T *find(const char *name) { return control<T>(*m_window, name); }
 
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Korvane")); }

@@ -2,6 +2,7 @@
 // them: the supply and the voltage slider, Flip Voltage, the stopwatch, Freeze Screen, Copy,
 // the two dialogs, the start-up reset and the keyboard's underlined letters.
 #include "main_window.h"
+#include "picture_colours.h"
 #include "scripted_random.h"
 #include "window_fixtures.h"
 
@@ -19,7 +20,7 @@ using namespace korvane;
 
 namespace {
 
-constexpr QRgb Red = 0xffff0000;
+using namespace korvane::colours;
 
 // Every drop of a click: X 35, Y 32, Radius 4, no charge.
 std::unique_ptr<RandomSource> fixedDrops()

@@ -3,6 +3,7 @@
 // and every item in them is reached with the arrow keys. The arrow button is no focus stop; File >
 // Exit does its work.
 #include "main_window.h"
+#include "window_fixtures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,10 +56,7 @@ class TestKeyboardRoute : public QObject {
 
     template<class T = QWidget> T *find(const char *name) const
     {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return control<T>(*m_window, name);
     }
 
     // The control's place among the stops that Tab visits now: a disabled control is passed by.
@@ -239,11 +237,11 @@ private slots:
         press(Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         auto *options = static_cast<QMenu *>(QApplication::activePopupWidget());
-        while (options->activeAction() != m_window->findChild<QAction *>("SameCharge1"))
+        while (options->activeAction() != find<QAction>("SameCharge1"))
             press(Qt::Key_Down);
         press(Qt::Key_Return);
-        QTRY_VERIFY(m_window->findChild<QAction *>("SameCharge1")->isChecked());
-        QVERIFY(!m_window->findChild<QAction *>("Variable1")->isChecked());
+        QTRY_VERIFY(find<QAction>("SameCharge1")->isChecked());
+        QVERIFY(!find<QAction>("Variable1")->isChecked());
     }
 
     // What the arrow button does, File > Exit does from the keyboard.

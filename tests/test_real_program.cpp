@@ -1,5 +1,7 @@
 // The real program under a virtual X server, driven as a student would: wait for the About box
 // to close itself, add oil, freeze, copy the picture into another program, quit from the menu.
+#include "picture_colours.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -10,8 +12,7 @@
 
 namespace {
 
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb White = 0xffffffff;
+using namespace korvane::colours;
 const QSize PictureSize(765, 336);
 
 // Control centres relative to the apparatus picture's top-left corner on the screen, from the
@@ -291,4 +292,5 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestRealProgram)
+#include "picture_colours.h"
 #include "test_real_program.moc"

@@ -1,6 +1,7 @@
 // The apparatus picture and the zoom picture, sampled at the pixels that matter: the plates'
 // rows, the signs' cells, the scale's rows, the thread's column and the drops' boxes.
 #include "apparatus_renderer.h"
+#include "picture_colours.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,10 +14,7 @@ using namespace korvane;
 
 namespace {
 
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb Orange = 0xffff8000;
-constexpr QRgb Red = 0xffff0000;
+using namespace korvane::colours;
 
 constexpr int PlateLeft = 20;
 constexpr int PlateEnd = 745; // first column past the plates and the scale lines

@@ -1,6 +1,7 @@
 // Dragging the zoom box over the apparatus view and placing the reference thread, driven with
 // pointer events on the real main window.
 #include "main_window.h"
+#include "picture_colours.h"
 #include "scripted_random.h"
 #include "window_fixtures.h"
 
@@ -17,9 +18,7 @@ using namespace korvane;
 
 namespace {
 
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Orange = 0xffff8000;
+using namespace korvane::colours;
 
 // Every drop of a click lands at X 35, Y 32 with Radius 4 and no charge: under the zoom box's
 // start position (left 40, top 32, so picture pixels 26.. across and 18.. down).
