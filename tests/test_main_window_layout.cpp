@@ -519,8 +519,7 @@ private slots:
     // The controls that Tab visits, in the order it visits them, starting from the first.
     void tabOrder()
     {
-        const QStringList expected {"Scalebx", "Addbt",   "Resetb",  "onoff",    "voltsb",
-                                    "flipcb",  "resetbt", "startbt", "threadcb", "freezebt"};
+        const QStringList &expected = TabStops;
         QWidget *first = control(expected.first());
         QStringList visited;
         QWidget *widget = first;

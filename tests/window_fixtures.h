@@ -34,6 +34,10 @@ private:
     ErrorReporter m_previous;
 };
 
+/// The controls that Tab visits, in the order it visits them, from the first.
+inline const QStringList TabStops {"Scalebx", "Addbt",   "Resetb",  "onoff",    "voltsb",
+                                   "flipcb",  "resetbt", "startbt", "threadcb", "freezebt"};
+
 /// A control of the window by its name. A missing control ends the test with a failure that
 /// names it, in every build (Q_ASSERT would vanish from a release build and leave a crash).
 template<class T = QWidget> T *control(const QObject &window, const QString &name)
