@@ -1,6 +1,7 @@
 // The charge estimate from a timed fall, the number texts it reads and the text it writes.
 #include "apparatus_state.h"
 #include "charge_estimate.h"
+#include "model_fixtures.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -17,8 +18,7 @@ namespace {
 
 ApparatusState apparatusAt(int voltageSetting)
 {
-    ApparatusState state;
-    initialiseApparatus(state);
+    ApparatusState state = fixtures::apparatus();
     state.VoltageSetting = voltageSetting;
     return state;
 }

@@ -6,6 +6,7 @@
 #include "apparatus_invariants.h"
 #include "control_panel.h"
 #include "drops.h"
+#include "model_fixtures.h"
 #include "step.h"
 
 #include <QElapsedTimer>
@@ -45,8 +46,7 @@ private slots:
         const int lastSupplySwitch = supplyEvery * 199;
         const int pauseFrom = total * 3 / 5, pauseTo = pauseFrom + 100;
 
-        ApparatusState state;
-        initialiseApparatus(state);
+        ApparatusState state = fixtures::apparatus();
         SeededRandom random(20240611);
         toggleStopwatch(state);
         const DropMode modes[] = {DropMode::Variable, DropMode::SameRadius,

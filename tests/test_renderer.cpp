@@ -1,6 +1,7 @@
 // The apparatus picture and the zoom picture, sampled at the pixels that matter: the plates'
 // rows, the signs' cells, the scale's rows, the thread's column and the drops' boxes.
 #include "apparatus_renderer.h"
+#include "model_fixtures.h"
 #include "picture_colours.h"
 
 #include <QFontMetrics>
@@ -21,13 +22,6 @@ constexpr int PlateEnd = 745; // first column past the plates and the scale line
 constexpr int UpperPlate = 15;
 constexpr int LowerPlate = 316;
 constexpr int SignLeft = 5;
-
-ApparatusState emptyApparatus()
-{
-    ApparatusState state;
-    initialiseApparatus(state);
-    return state;
-}
 
 // Puts a floating drop into the next slot; its whole-pixel row is the exact one truncated.
 int addDrop(ApparatusState &state, int x, double exactY, int radius, int gone = 0)
@@ -128,7 +122,7 @@ void compareSign(const QImage &picture, const QString &sign, int top)
 // A renderer after the main window's first redraw, which always shows the scale: the signs
 // take their font name from it.
 struct Renderer : ApparatusRenderer {
-    Renderer() { redraw(emptyApparatus(), settings(true)); }
+    Renderer() { redraw(fixtures::apparatus(), settings(true)); }
 };
 
 int scaleRow(int n)
@@ -144,7 +138,7 @@ private slots:
     void pictureSizes()
     {
         ApparatusRenderer renderer;
-        renderer.redraw(emptyApparatus(), settings(true));
+        renderer.redraw(fixtures::apparatus(), settings(true));
         const QImage &apparatus = renderer.apparatusPicture();
         const QImage &zoom = renderer.zoomPicture();
         QCOMPARE(apparatus.size(), QSize(765, 336));
@@ -165,7 +159,7 @@ private slots:
     {
         QFETCH(bool, scale);
         Renderer renderer;
-        renderer.redraw(emptyApparatus(), settings(scale));
+        renderer.redraw(fixtures::apparatus(), settings(scale));
         const QImage &picture = renderer.apparatusPicture();
         for (int row : {UpperPlate - 1, UpperPlate, LowerPlate - 1, LowerPlate}) {
             QCOMPARE(count(picture, QRect(PlateLeft, row, PlateEnd - PlateLeft, 1), Black),
@@ -181,7 +175,7 @@ private slots:
     void zoomPictureIsWhiteInABlackFrame()
     {
         Renderer renderer;
-        renderer.redraw(emptyApparatus(), settings(true, true));
+        renderer.redraw(fixtures::apparatus(), settings(true, true));
         const QImage &zoom = renderer.zoomPicture();
         const QRect frame = zoom.rect();
         QCOMPARE(count(zoom, QRect(0, 0, 150, 1), Black), 150);
@@ -198,7 +192,7 @@ private slots:
         view.zoomLeft = viewgeometry::PictureOffset + 2;
         view.zoomTop = viewgeometry::PictureOffset + 2;
         Renderer renderer;
-        renderer.redraw(emptyApparatus(), view);
+        renderer.redraw(fixtures::apparatus(), view);
         QCOMPARE(count(renderer.zoomPicture(), QRect(1, 1, 148, 148), White), 148 * 148);
     }
 
@@ -215,7 +209,7 @@ private slots:
         QFETCH(int, polarity);
         QFETCH(int, plusTop);
         QFETCH(int, minusTop);
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         state.Polarity = polarity;
         Renderer renderer;
         renderer.redraw(state, settings(true));
@@ -238,7 +232,7 @@ private slots:
     void scaleShown()
     {
         Renderer renderer;
-        renderer.redraw(emptyApparatus(), settings(true));
+        renderer.redraw(fixtures::apparatus(), settings(true));
         const QImage &picture = renderer.apparatusPicture();
         const QFont labelFont = pictureFont(8, false);
         const int labelHeight = cellHeight(labelFont);
@@ -277,8 +271,8 @@ private slots:
     void scaleHidden()
     {
         Renderer renderer;
-        renderer.redraw(emptyApparatus(), settings(true));
-        renderer.redraw(emptyApparatus(), settings(false));
+        renderer.redraw(fixtures::apparatus(), settings(true));
+        renderer.redraw(fixtures::apparatus(), settings(false));
         const QImage &picture = renderer.apparatusPicture();
         QCOMPARE(count(picture, QRect(0, UpperPlate + 1, 765, LowerPlate - UpperPlate - 2), Black),
                  0);
@@ -291,7 +285,7 @@ private slots:
     void threadAtLeftEdgeWhenNeverPlaced()
     {
         Renderer renderer;
-        renderer.redraw(emptyApparatus(), settings(true, true));
+        renderer.redraw(fixtures::apparatus(), settings(true, true));
         const QImage &picture = renderer.apparatusPicture();
         QCOMPARE(count(picture, QRect(0, 0, 1, 336), Orange), 336);
         QCOMPARE(count(picture, picture.rect(), Orange), 336);
@@ -299,7 +293,7 @@ private slots:
 
     void threadHidden()
     {
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         state.ThreadX = 400;
         Renderer renderer;
         renderer.redraw(state, settings(true, true));
@@ -312,7 +306,7 @@ private slots:
     void threadAgainstTextCells()
     {
         const int signHeight = cellHeight(pictureFont(18, true));
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         state.ThreadX = SignLeft;
         Renderer renderer;
         renderer.redraw(state, settings(false, true));
@@ -350,7 +344,7 @@ private slots:
         QFETCH(int, radius);
         QFETCH(int, size);
         QFETCH(int, zoomedSize);
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         addDrop(state, 200, 150.0, radius);
         ViewSettings view = settings(false);
         // The drop 10 pixels right of and below the box's corner: magnified at (60, 60).
@@ -381,7 +375,7 @@ private slots:
     {
         QFETCH(int, dropCount);
         QFETCH(QList<int>, drawn);
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         ViewSettings view = settings(false, true);
         // Four drops well apart, every one under the zoom box; slot 2 has touched a plate.
         view.zoomLeft = 100 + viewgeometry::PictureOffset;
@@ -431,9 +425,9 @@ private slots:
         view.zoomLeft = 45;
         view.zoomTop = 32;
         Renderer blank;
-        blank.redraw(emptyApparatus(), view);
+        blank.redraw(fixtures::apparatus(), view);
 
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         addDrop(state, x, exactY, 10);
         Renderer renderer;
         renderer.redraw(state, view);
@@ -449,21 +443,21 @@ private slots:
     // Nothing is drawn incrementally: drops that went away leave nothing behind.
     void redrawReplacesEverything()
     {
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         ViewSettings view = settings(true, true);
         view.zoomLeft = 100 + viewgeometry::PictureOffset;
         view.zoomTop = 100 + viewgeometry::PictureOffset;
         addDrop(state, 110, 110.0, 10);
         state.ThreadX = 300;
         Renderer renderer;
-        renderer.redraw(emptyApparatus(), view);
+        renderer.redraw(fixtures::apparatus(), view);
         const QImage emptyApparatusPicture = renderer.apparatusPicture();
         const QImage emptyZoom = renderer.zoomPicture();
 
         renderer.redraw(state, view);
         QVERIFY(renderer.apparatusPicture() != emptyApparatusPicture);
         QVERIFY(renderer.zoomPicture() != emptyZoom);
-        renderer.redraw(emptyApparatus(), view);
+        renderer.redraw(fixtures::apparatus(), view);
         QCOMPARE(renderer.apparatusPicture(), emptyApparatusPicture);
         QCOMPARE(renderer.zoomPicture(), emptyZoom);
     }
@@ -472,7 +466,7 @@ private slots:
     // cells still cut the thread; the 96-dpi pictures beside them stay as at ratio 1.
     void screenDensity()
     {
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         state.ThreadX = SignLeft;
         addDrop(state, 200, 150.0, 10);
         ViewSettings view = settings(true, true);
@@ -495,7 +489,7 @@ private slots:
         QCOMPARE(renderer.apparatusPicture().devicePixelRatio(), 1.0);
         ApparatusRenderer fromStart;
         fromStart.setDevicePixelRatio(2);
-        fromStart.redraw(emptyApparatus(), settings(true));
+        fromStart.redraw(fixtures::apparatus(), settings(true));
         fromStart.redraw(state, noScale);
         fromStart.redraw(state, noScale);
         QCOMPARE(renderer.screenApparatusPicture(), fromStart.screenApparatusPicture());
@@ -549,7 +543,7 @@ private slots:
     // labels stay black and lines one pixel wide after the red signs and the thick plates.
     void laterRedrawsMatchTheFirst()
     {
-        ApparatusState state = emptyApparatus();
+        ApparatusState state = fixtures::apparatus();
         state.ThreadX = 400;
         addDrop(state, 120, 120.5, 8);
         addDrop(state, 500, 200.25, 4);
