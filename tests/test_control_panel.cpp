@@ -205,8 +205,8 @@ private slots:
     {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("estimate");
-        QTest::addRow("50 V") << 5000 << "1.31835E-001";
-        QTest::addRow("25 V") << 2500 << "2.63670E-001";
+        // The estimate's figures at each voltage are the model's test's; these follow the
+        // slider's hundredths into it, at the two ends of the scale's decades.
         QTest::addRow("1 V") << 100 << "6.59175E+000";
         QTest::addRow("0.01 V") << 1 << "6.59175E+002";
     }
@@ -461,16 +461,11 @@ private slots:
 
     void aboutBoxFromTheHelpMenu()
     {
-        QString caption, product, version;
+        // The box's own texts are the dialogs' test's; here, that it is the box that opens.
+        QString caption;
         QVERIFY(withModalDialog([&] { action("about1")->trigger(); },
-                                [&](QWidget *box) {
-                                    caption = box->windowTitle();
-                                    product = control<QLabel>(*box, "ProductName")->text();
-                                    version = control<QLabel>(*box, "Version")->text();
-                                }));
+                                [&](QWidget *box) { caption = box->windowTitle(); }));
         QCOMPARE(caption, QStringLiteral("Korvane About"));
-        QCOMPARE(product, QStringLiteral("Product Name: Korvane"));
-        QCOMPARE(version, QStringLiteral("Version 1.20"));
     }
 
     // ---- The start-up reset -------------------------------------------------------------------
@@ -489,16 +484,10 @@ private slots:
         click("Scalebx");
         click("freezebt");
 
-        QString caption, product, version;
+        QString caption;
         QVERIFY(withModalDialog([&] { window->startUp(); },
-                                [&](QWidget *box) {
-                                    caption = box->windowTitle();
-                                    product = control<QLabel>(*box, "ProductName")->text();
-                                    version = control<QLabel>(*box, "Version")->text();
-                                }));
+                                [&](QWidget *box) { caption = box->windowTitle(); }));
         QCOMPARE(caption, QStringLiteral("Korvane About"));
-        QCOMPARE(product, QStringLiteral("Product Name: Korvane"));
-        QCOMPARE(version, QStringLiteral("Version 1.20"));
 
         const ApparatusState &state = window->state();
         QCOMPARE(state.ThreadX, 0);
