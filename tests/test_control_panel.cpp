@@ -1,6 +1,6 @@
 // The control panel and the menu commands of the main window, driven as a student drives
 // them: the supply and the voltage slider, Flip Voltage, the stopwatch, Freeze Screen, Copy,
-// the two dialogs, the start-up reset and the keyboard's underlined letters.
+// the two dialogs and the start-up reset. The keyboard's own ways are test_keyboard_route's.
 #include "main_window.h"
 #include "picture_colours.h"
 #include "scripted_random.h"
@@ -162,23 +162,6 @@ private slots:
         QCOMPARE(text("voltlb"), label);
         find<QScrollBar>("voltsb")->setValue(0);
         QCOMPARE(text("voltlb"), QStringLiteral("0 V"));
-    }
-
-    void sliderKeys()
-    {
-        auto *voltsb = find<QScrollBar>("voltsb");
-        click("onoff");
-        voltsb->setFocus();
-        const struct {
-            Qt::Key key;
-            int position;
-        } presses[] = {{Qt::Key_Right, 1},  {Qt::Key_PageDown, 21}, {Qt::Key_Left, 20},
-                       {Qt::Key_End, 5000}, {Qt::Key_Right, 5000},  {Qt::Key_PageUp, 4980},
-                       {Qt::Key_Home, 0},   {Qt::Key_Left, 0}};
-        for (const auto &press : presses) {
-            QTest::keyClick(voltsb, press.key);
-            QCOMPARE(window->state().VoltageSetting, press.position);
-        }
     }
 
     void sliderDoesNotMoveWhileTheSupplyIsOff()
@@ -551,118 +534,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QTRY_COMPARE(window->state().DropCount, 0);
         QVERIFY(find("Addbt")->isEnabled());
-    }
-
-    // ---- The keyboard -------------------------------------------------------------------------
-
-    void singleOwnerLettersActAtOnce_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("drops");
-        QTest::addRow("Alt+A adds oil") << int(Qt::Key_A) << 10;
-        QTest::addRow("Alt+C cleans up") << int(Qt::Key_C) << 0;
-    }
-    void singleOwnerLettersActAtOnce()
-    {
-        QFETCH(int, key);
-        QFETCH(int, drops);
-        freeze();
-        if (drops == 0)
-            click("Addbt");
-        pressAlt(Qt::Key(key));
-        QTRY_COMPARE(window->state().DropCount, drops);
-    }
-
-    void resetByItsLetter()
-    {
-        freeze();
-        click("startbt");
-        tick(7);
-        pressAlt(Qt::Key_R);
-        QTRY_COMPARE(text("timerlb"), QStringLiteral("0.0 s"));
-    }
-
-    void sharedLettersMoveThroughTheirOwners_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("menu"); // the menu title that owns the letter, if any
-        QTest::addColumn<QStringList>("controls"); // the controls, in tab order
-        QTest::addRow("F: File, Flip Voltage, Freeze Screen")
-            << int(Qt::Key_F) << "Edit1" << QStringList {"flipcb", "freezebt"};
-        QTest::addRow("O: Options, On") << int(Qt::Key_O) << "Options1" << QStringList {"onoff"};
-        QTest::addRow("S: Start, Show Thread")
-            << int(Qt::Key_S) << "" << QStringList {"startbt", "threadcb"};
-    }
-    void sharedLettersMoveThroughTheirOwners()
-    {
-        QFETCH(int, key);
-        QFETCH(QString, menu);
-        QFETCH(QStringList, controls);
-        const ApparatusState before = window->state();
-        for (int round = 0; round < 2; ++round) {
-            if (!menu.isEmpty()) {
-                pressAlt(Qt::Key(key));
-                QTRY_VERIFY(QApplication::activePopupWidget());
-                QCOMPARE(QApplication::activePopupWidget(), window->findChild<QMenu *>(menu));
-            }
-            for (const QString &name : controls) {
-                pressAlt(Qt::Key(key));
-                QTRY_COMPARE(QApplication::focusWidget(), find(name.toLatin1().constData()));
-                QVERIFY(!QApplication::activePopupWidget());
-            }
-        }
-        // Moving through the owners activates none of them.
-        QCOMPARE(window->state().VoltageOn, before.VoltageOn);
-        QCOMPARE(window->state().Polarity, before.Polarity);
-        QCOMPARE(window->state().StopwatchRunning, before.StopwatchRunning);
-        QVERIFY(find<QTimer>("Timer1")->isActive());
-    }
-
-    void spaceActivatesTheOwnerReached()
-    {
-        pressAlt(Qt::Key_O); // Options
-        pressAlt(Qt::Key_O); // On
-        QTRY_COMPARE(QApplication::focusWidget(), find("onoff"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(window->state().VoltageOn, 1);
-        // The caption now underlines the O of "&Off": the same letter, the same owner.
-        pressAlt(Qt::Key_O);
-        pressAlt(Qt::Key_O);
-        QTRY_COMPARE(QApplication::focusWidget(), find("onoff"));
-
-        pressAlt(Qt::Key_S);
-        QTRY_COMPARE(QApplication::focusWidget(), find("startbt"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(window->state().StopwatchRunning);
-
-        pressAlt(Qt::Key_F);
-        pressAlt(Qt::Key_F);
-        QTRY_COMPARE(QApplication::focusWidget(), find("flipcb"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(window->state().Polarity, -1);
-    }
-
-    void letterSharedInsideAMenuMovesThenEnterChooses()
-    {
-        pressAlt(Qt::Key_O);
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        auto *options = window->findChild<QMenu *>("Options1");
-        QTest::keyClick(options, Qt::Key_V);
-        QCOMPARE(options->activeAction(), action("Variable1"));
-        QTest::keyClick(options, Qt::Key_V);
-        QCOMPARE(options->activeAction(), action("Samecharge2"));
-        QVERIFY(action("Variable1")->isChecked());
-        QTest::keyClick(options, Qt::Key_Return);
-        QTRY_VERIFY(action("Samecharge2")->isChecked());
-        QVERIFY(!action("Variable1")->isChecked());
-    }
-
-    void helpMenuByItsLetter()
-    {
-        pressAlt(Qt::Key_H);
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        QCOMPARE(QApplication::activePopupWidget(), window->findChild<QMenu *>("Help1"));
-        QApplication::activePopupWidget()->close();
     }
 
     // ---- Leaving ------------------------------------------------------------------------------

@@ -1,7 +1,8 @@
 // The control panel without a mouse: Tab walks the layout's focus stops, Space (or Enter on a
-// push button) or the arrow keys do what a click or a drag does, the menus open by their letters
-// and every item in them is reached with the arrow keys. The arrow button is no focus stop; File >
-// Exit does its work.
+// push button) or the arrow keys do what a click or a drag does, the slider's keys go the way its
+// readout does, an underlined letter acts or moves through the controls and menus that share it,
+// the menus open by their letters and every item in them is reached with the arrow keys. The
+// arrow button is no focus stop; File > Exit does its work.
 #include "main_window.h"
 #include "window_fixtures.h"
 
@@ -18,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 using namespace korvane;
 
@@ -49,6 +51,7 @@ Q_DECLARE_METATYPE(Effect)
 class TestKeyboardRoute : public QObject {
     Q_OBJECT
 
+    RecordingReporter m_errors;
     std::unique_ptr<Tmilikanfrm> m_window;
 
     template<class T = QWidget> T *find(const char *name) const
@@ -80,6 +83,19 @@ class TestKeyboardRoute : public QObject {
         return -1;
     }
 
+    void freeze()
+    {
+        if (find<QTimer>("Timer1")->isActive())
+            m_window->freezebtClick();
+    }
+    // A letter with Alt, sent to the focused control as the keyboard would while no menu is open.
+    void pressAlt(Qt::Key key)
+    {
+        QWidget *target =
+            QApplication::focusWidget() ? QApplication::focusWidget() : m_window.get();
+        QTest::keyClick(target, key, Qt::AltModifier);
+    }
+
 private slots:
     void init()
     {
@@ -88,7 +104,14 @@ private slots:
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup()
+    {
+        const QStringList errors = std::exchange(m_errors.messages, {});
+        if (m_window->isVisible()) // File, Exit closes it
+            VERIFY_CONTROLS_MIRROR_STATE(*m_window);
+        m_window.reset();
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    }
 
     void tabWalksTheStopsAndRoundAgain()
     {
@@ -153,8 +176,8 @@ private slots:
         QTest::addRow("On: Space switches the supply on")
             << "onoff" << nothing << space
             << Effect([](const Tmilikanfrm &w) { return w.state().VoltageOn == 1; });
-        // The arrow keys' direction is the control panel tests' concern; here the slider's
-        // keys for the whole range and for its pages.
+        // The arrow keys' direction is sliderKeys' concern; here the slider's keys for the whole
+        // range and for its pages.
         QTest::addRow("slider: End, then a page back")
             << "voltsb" << supplyOn << QList<int> {Qt::Key_End, Qt::Key_PageUp}
             << Effect([](const Tmilikanfrm &w) { return w.state().VoltageSetting == 4980; });
@@ -197,6 +220,24 @@ private slots:
         QVERIFY(effect(*m_window));
     }
 
+    // The slider's keys go the way its readout does: Right and Page Down raise the voltage.
+    void sliderKeys()
+    {
+        auto *voltsb = find<QScrollBar>("voltsb");
+        m_window->onoffClick();
+        voltsb->setFocus();
+        const struct {
+            Qt::Key key;
+            int position;
+        } presses[] = {{Qt::Key_Right, 1},  {Qt::Key_PageDown, 21}, {Qt::Key_Left, 20},
+                       {Qt::Key_End, 5000}, {Qt::Key_Right, 5000},  {Qt::Key_PageUp, 4980},
+                       {Qt::Key_Home, 0},   {Qt::Key_Left, 0}};
+        for (const auto &press : presses) {
+            QTest::keyClick(voltsb, press.key);
+            QCOMPARE(m_window->state().VoltageSetting, press.position);
+        }
+    }
+
     // Opened by its letter, a menu offers each of its items that can be chosen to Down in turn.
     void downReachesEveryItem_data()
     {
@@ -229,15 +270,109 @@ private slots:
         QTRY_VERIFY(!QApplication::activePopupWidget() || !open->isVisible());
     }
 
-    void optionsItemChosenWithEnter()
+    // ---- Letters ------------------------------------------------------------------------------
+
+    void singleOwnerLettersActAtOnce_data()
     {
-        press(Qt::Key_O, Qt::AltModifier);
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("drops");
+        QTest::addRow("Alt+A adds oil") << int(Qt::Key_A) << 10;
+        QTest::addRow("Alt+C cleans up") << int(Qt::Key_C) << 0;
+    }
+    void singleOwnerLettersActAtOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(int, drops);
+        freeze();
+        if (drops == 0)
+            QTest::mouseClick(find("Addbt"), Qt::LeftButton);
+        pressAlt(Qt::Key(key));
+        QTRY_COMPARE(m_window->state().DropCount, drops);
+    }
+
+    void resetByItsLetter()
+    {
+        freeze();
+        QTest::mouseClick(find("startbt"), Qt::LeftButton);
+        for (int i = 0; i < 7; ++i)
+            m_window->Timer1Timer();
+        pressAlt(Qt::Key_R);
+        QTRY_COMPARE(find<QLabel>("timerlb")->text(), QStringLiteral("0.0 s"));
+    }
+
+    void sharedLettersMoveThroughTheirOwners_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("menu"); // the menu title that owns the letter, if any
+        QTest::addColumn<QStringList>("controls"); // the controls, in tab order
+        QTest::addRow("F: File, Flip Voltage, Freeze Screen")
+            << int(Qt::Key_F) << "Edit1" << QStringList {"flipcb", "freezebt"};
+        QTest::addRow("O: Options, On") << int(Qt::Key_O) << "Options1" << QStringList {"onoff"};
+        QTest::addRow("S: Start, Show Thread")
+            << int(Qt::Key_S) << "" << QStringList {"startbt", "threadcb"};
+    }
+    void sharedLettersMoveThroughTheirOwners()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, menu);
+        QFETCH(QStringList, controls);
+        const ApparatusState before = m_window->state();
+        for (int round = 0; round < 2; ++round) {
+            if (!menu.isEmpty()) {
+                pressAlt(Qt::Key(key));
+                QTRY_VERIFY(QApplication::activePopupWidget());
+                QCOMPARE(QApplication::activePopupWidget(),
+                         find<QMenu>(menu.toLatin1().constData()));
+            }
+            for (const QString &name : controls) {
+                pressAlt(Qt::Key(key));
+                QTRY_COMPARE(QApplication::focusWidget(), find(name.toLatin1().constData()));
+                QVERIFY(!QApplication::activePopupWidget());
+            }
+        }
+        // Moving through the owners activates none of them.
+        QCOMPARE(m_window->state().VoltageOn, before.VoltageOn);
+        QCOMPARE(m_window->state().Polarity, before.Polarity);
+        QCOMPARE(m_window->state().StopwatchRunning, before.StopwatchRunning);
+        QVERIFY(find<QTimer>("Timer1")->isActive());
+    }
+
+    void spaceActivatesTheOwnerReached()
+    {
+        pressAlt(Qt::Key_O); // Options
+        pressAlt(Qt::Key_O); // On
+        QTRY_COMPARE(QApplication::focusWidget(), find("onoff"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(m_window->state().VoltageOn, 1);
+        // The caption now underlines the O of "&Off": the same letter, the same owner.
+        pressAlt(Qt::Key_O);
+        pressAlt(Qt::Key_O);
+        QTRY_COMPARE(QApplication::focusWidget(), find("onoff"));
+
+        pressAlt(Qt::Key_S);
+        QTRY_COMPARE(QApplication::focusWidget(), find("startbt"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(m_window->state().StopwatchRunning);
+
+        pressAlt(Qt::Key_F);
+        pressAlt(Qt::Key_F);
+        QTRY_COMPARE(QApplication::focusWidget(), find("flipcb"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(m_window->state().Polarity, -1);
+    }
+
+    void letterSharedInsideAMenuMovesThenEnterChooses()
+    {
+        pressAlt(Qt::Key_O);
         QTRY_VERIFY(QApplication::activePopupWidget());
-        auto *options = static_cast<QMenu *>(QApplication::activePopupWidget());
-        while (options->activeAction() != find<QAction>("SameCharge1"))
-            press(Qt::Key_Down);
-        press(Qt::Key_Return);
-        QTRY_VERIFY(find<QAction>("SameCharge1")->isChecked());
+        auto *options = find<QMenu>("Options1");
+        QTest::keyClick(options, Qt::Key_V);
+        QCOMPARE(options->activeAction(), find<QAction>("Variable1"));
+        QTest::keyClick(options, Qt::Key_V);
+        QCOMPARE(options->activeAction(), find<QAction>("Samecharge2"));
+        QVERIFY(find<QAction>("Variable1")->isChecked());
+        QTest::keyClick(options, Qt::Key_Return);
+        QTRY_VERIFY(find<QAction>("Samecharge2")->isChecked());
         QVERIFY(!find<QAction>("Variable1")->isChecked());
     }
 
