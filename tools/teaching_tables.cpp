@@ -63,6 +63,12 @@ std::string fixed(long double value, int decimals)
     return out.str();
 }
 
+/// A signed whole number with a true minus sign: "−7", "+7", "0".
+std::string signedNumber(int n)
+{
+    return n < 0 ? "−" + std::to_string(-n) : n > 0 ? "+" + std::to_string(n) : "0";
+}
+
 std::string micrometres(int radius)
 {
     return fixed(radius / 10.0L, 1) + " µm";
@@ -543,20 +549,21 @@ void classTable(const std::vector<Measured> &measured)
                   << fixed(height, 2) << " mm | ";
         if (m.divisions == 0) {
             ++tooLow;
-            std::cout << "too low: below the 0.8 line | | | | | | | " << m.drop.Charge << " |\n";
+            std::cout << "too low: below the 0.8 line | | | | | | | " << signedNumber(m.drop.Charge)
+                      << " |\n";
             continue;
         }
         std::cout << lineName(m.from) << " to " << lineName(m.from + m.divisions * Division)
                   << " | " << stopwatchText(*m.tenths) << " | ";
         speeds[m.drop.Radius].push_back(speed(m.divisions, *m.tenths / 10.0L));
         if (m.drop.Charge == 0) {
-            std::cout << "— | no charge: the field does not move it | | | | " << m.drop.Charge
-                      << " |\n";
+            std::cout << "— | no charge: the field does not move it | | | | "
+                      << signedNumber(m.drop.Charge) << " |\n";
             continue;
         }
         std::cout << (m.drop.Charge > 0 ? "on" : "off") << " | ";
         if (!found(m)) {
-            std::cout << "not even at 50 V | | | | " << m.drop.Charge << " |\n";
+            std::cout << "not even at 50 V | | | | " << signedNumber(m.drop.Charge) << " |\n";
             continue;
         }
         const long double whole = std::round(m.charges);
@@ -569,7 +576,7 @@ void classTable(const std::vector<Measured> &measured)
         std::cout << voltageText(*m.setting, ".") << " | "
                   << fixed(m.charges * constants::ElementaryCharge * 1e19L, 2) << tenToThe(-19)
                   << " C | " << fixed(m.charges, 2) << " | " << fixed(whole, 0) << " | "
-                  << m.drop.Charge << " |\n";
+                  << signedNumber(m.drop.Charge) << " |\n";
     }
     std::cout << "\n"
               << tooLow << " of the " << measured.size()
@@ -579,8 +586,12 @@ void classTable(const std::vector<Measured> &measured)
     bool first = true;
     for (const auto &[radius, list] : speeds) {
         const auto [low, high] = std::minmax_element(list.begin(), list.end());
-        std::cout << (first ? " " : "; ") << micrometres(radius) << ", " << fixed(*low * 1e6L, 2)
-                  << " to " << fixed(*high * 1e6L, 2) << " µm/s (exactly "
+        std::cout << (first ? " " : "; ") << micrometres(radius) << " ("
+                  << (list.size() == 1 ? "one drop" : std::to_string(list.size()) + " drops")
+                  << "), " << fixed(*low * 1e6L, 2);
+        if (fixed(*high * 1e6L, 2) != fixed(*low * 1e6L, 2))
+            std::cout << " to " << fixed(*high * 1e6L, 2);
+        std::cout << " µm/s (exactly "
                   << fixed(displacement(radius, 0) * constants::StepsPerSecond * 1000.0L /
                                (constants::PlateGap - 1),
                            2)
