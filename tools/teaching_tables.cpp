@@ -645,6 +645,48 @@ std::string line(long double x1, long double y1, long double x2, long double y2,
         "\" y2=\"" + fixed(y2, 1) + "\" " + style + "/>\n";
 }
 
+/// A scatter plot of charges [10⁻¹⁹ C] against a count from 0 to xTop, as SVG.
+struct Scatter {
+    std::string title;
+    int width, height;
+    long double xTop, yTop;
+    static constexpr int margin = 55, edge = 20;
+
+    long double x(long double value) const
+    {
+        return margin + value * (width - margin - edge) / xTop;
+    }
+    long double y(long double value) const
+    {
+        return height - margin - value * (height - margin - edge) / yTop;
+    }
+    /// The header, the two axes with their ticks every xStep and yStep, and their captions.
+    std::string axes(int xStep, int yStep, const std::string &xCaption) const
+    {
+        std::string svg = svgHeader(width, height, title);
+        for (int n = 0; n <= xTop; n += xStep) {
+            svg += line(x(n), y(0), x(n), y(0) + 5, "stroke=\"black\"");
+            svg += text(x(n), y(0) + 18, std::to_string(n));
+        }
+        for (int value = 0; value <= yTop; value += yStep) {
+            svg += line(x(0) - 5, y(value), x(0), y(value), "stroke=\"black\"");
+            svg += text(x(0) - 8, y(value) + 4, std::to_string(value), "end");
+        }
+        svg += line(x(0), y(0), x(xTop), y(0), "stroke=\"black\"");
+        svg += line(x(0), y(0), x(0), y(yTop), "stroke=\"black\"");
+        svg += text((margin + width - edge) / 2.0L, height - 15.0L, xCaption);
+        const long double middle = (height - margin + edge) / 2.0L;
+        const std::string turn = " transform=\"rotate(-90 16 " + fixed(middle, 1) + ")\"";
+        svg += text(16, middle, "charge q, in 10⁻¹⁹ C", "middle", turn.c_str());
+        return svg;
+    }
+    std::string point(long double across, long double charge) const
+    {
+        return "<circle cx=\"" + fixed(x(across), 1) + "\" cy=\"" + fixed(y(charge), 1) +
+            "\" r=\"3.5\" fill=\"none\" stroke=\"#3060a0\" stroke-width=\"1.5\"/>\n";
+    }
+};
+
 /// Finding e from many drops: the class's charges, their groups, the line q = n e through the
 /// origin and Σq/Σn; the histogram and the q-against-n picture.
 void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
@@ -739,40 +781,31 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     writePicture(folder, "class-histogram.svg", svg);
 
     // q against n: the points and the line through the origin with slope Σq/Σn.
-    constexpr int size = 420, margin = 55;
-    const long double nTop = largest + 1;
-    const long double qTop = std::ceil(nTop * e / 4) * 4;
-    const auto px = [&](long double n) { return margin + n * (size - margin - 20) / nTop; };
-    const auto py = [&](long double value) {
-        return size - margin - value * (size - margin - 20) / qTop;
-    };
-    svg = svgHeader(size, size, "Charge against number of elementary charges");
-    for (int n = 0; n <= nTop; n += 2) {
-        svg += line(px(n), py(0), px(n), py(0) + 5, "stroke=\"black\"");
-        svg += text(px(n), py(0) + 18, std::to_string(n));
-    }
-    for (int value = 0; value <= qTop; value += 4) {
-        svg += line(px(0) - 5, py(value), px(0), py(value), "stroke=\"black\"");
-        svg += text(px(0) - 8, py(value) + 4, std::to_string(value), "end");
-    }
-    svg += line(px(0), py(0), px(nTop), py(0), "stroke=\"black\"");
-    svg += line(px(0), py(0), px(0), py(qTop), "stroke=\"black\"");
-    svg +=
-        line(px(0), py(0), px(nTop), py(nTop * byRatio), "stroke=\"#c04000\" stroke-width=\"1.5\"");
-    svg += text(px(0.5L), py(qTop) + 14,
-                "the line q = n × Σq/Σn, slope " + fixed(byRatio, 3) + tenToThe(-19) + " C",
-                "start", " fill=\"#c04000\"");
+    const long double qTop = std::ceil((largest + 1) * e / 4) * 4;
+    Scatter byNumber {"Charge against number of elementary charges", 420, 420,
+                      static_cast<long double>(largest + 1), qTop};
+    std::string drawn = byNumber.axes(2, 4, "n, the number of elementary charges");
+    drawn += line(byNumber.x(0), byNumber.y(0), byNumber.x(largest + 1),
+                  byNumber.y((largest + 1) * byRatio), "stroke=\"#c04000\" stroke-width=\"1.5\"");
+    drawn += text(byNumber.x(0.5L), byNumber.y(qTop) + 14,
+                  "the line q = n × Σq/Σn, slope " + fixed(byRatio, 3) + tenToThe(-19) + " C",
+                  "start", " fill=\"#c04000\"");
     for (std::size_t i = 0; i < q.size(); ++i)
-        svg += "<circle cx=\"" + fixed(px(std::round(usable[i]->charges)), 1) + "\" cy=\"" +
-            fixed(py(q[i]), 1) +
-            "\" r=\"3.5\" fill=\"none\" stroke=\"#3060a0\" stroke-width=\"1.5\"/>\n";
-    svg += text((margin + size - 20) / 2.0L, size - 15.0L, "n, the number of elementary charges");
-    const std::string turnCharge =
-        " transform=\"rotate(-90 16 " + fixed((size - margin + 20) / 2.0L, 1) + ")\"";
-    svg +=
-        text(16, (size - margin + 20) / 2.0L, "charge q, in 10⁻¹⁹ C", "middle", turnCharge.c_str());
-    svg += "</svg>\n";
-    writePicture(folder, "class-q-against-n.svg", svg);
+        drawn += byNumber.point(std::round(usable[i]->charges), q[i]);
+    writePicture(folder, "class-q-against-n.svg", drawn + "</svg>\n");
+
+    // Charge against drop number: bands at whole multiples of e, with empty stripes between.
+    Scatter byDrop {"Charge against drop number", 720, 360, static_cast<long double>(q.size() + 1),
+                    qTop};
+    drawn = byDrop.axes(5, 4, "drop number, in the order measured");
+    for (int n = 1; n * e < qTop; ++n)
+        drawn += line(byDrop.x(0), byDrop.y(n * e), byDrop.x(q.size() + 1), byDrop.y(n * e),
+                      "stroke=\"#c04000\" stroke-dasharray=\"4 3\" stroke-width=\"0.8\"");
+    drawn += text(byDrop.x(q.size() + 1), byDrop.y(qTop) - 6,
+                  "dashed: whole multiples of " + ChargeUnit, "end", " fill=\"#c04000\"");
+    for (std::size_t i = 0; i < q.size(); ++i)
+        drawn += byDrop.point(static_cast<long double>(i + 1), q[i]);
+    writePicture(folder, "class-charges.svg", drawn + "</svg>\n");
 }
 
 /// How the readings' uncertainty carries into the charge: q ∝ t^(-3/2) / U, so
