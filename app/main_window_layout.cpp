@@ -12,6 +12,7 @@
 #include "layout_colours.h"
 #include "legacy_fonts.h"
 #include "mnemonics.h"
+#include "translated_number.h"
 #include "zoom_box.h"
 
 #include <QAction>
@@ -143,7 +144,8 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     Scalebx = placed(new QCheckBox(tr(" Show Scale"), GroupBox3), "Scalebx", QRect(8, 59, 97, 17));
     Scalebx->setStyle(m_checkBoxStyle);
     Scalebx->setChecked(true);
-    Scalebx->setToolTip(tr("Each grid is 0.1 mm"));
+    //: Write 0.1 as %1 (0,1 or 0.1, as the user's regional settings have it).
+    Scalebx->setToolTip(withNumber(tr("Each grid is 0.1 mm"), 0.1, 1));
     Scalebx->setAccessibleName(tr("Show Scale"));
     Resetb =
         placed(new ClassicPushButton(tr("&Clean Up"), GroupBox3), "Resetb", QRect(16, 104, 89, 33));
@@ -261,7 +263,9 @@ void Tmilikanfrm::buildMenus()
     Options1 = named(menuBar()->addMenu(tr("&Options")), "Options1");
     //: Drops of every size and charge.
     Variable1 = menuItem(Options1, "Variable1", tr("&Variable"));
-    SameMass1 = menuItem(Options1, "SameMass1", tr("Same &Radius (4e-7 m)"));
+    //: Every drop has the radius 0.4 micrometre; write 0.4 as %1 (0,4 or 0.4, as the user's
+    //: regional settings have it): "(%1 µm)".
+    SameMass1 = menuItem(Options1, "SameMass1", withNumber(tr("Same &Radius (4e-7 m)"), 0.4, 1));
     //: Every drop carries the same positive charge ("+ve": positive).
     SameCharge1 = menuItem(Options1, "SameCharge1", tr("Same +ve &Charge"));
     //: Every drop carries the same negative charge ("-ve": negative).

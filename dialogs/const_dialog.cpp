@@ -4,10 +4,13 @@
 #include "handler_guard.h"
 #include "layout_colours.h"
 #include "legacy_fonts.h"
+#include "translated_number.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+
+#include <algorithm>
 
 namespace korvane {
 
@@ -17,6 +20,8 @@ using layout::Khaki;
 
 constexpr QSize ClientSize(271, 183);
 constexpr int LabelHeight = 16;
+/// Room left and right of the widest translated line [px].
+constexpr int TranslatedMargin = 16;
 
 const QChar SuperscriptTwo(0x00B2);
 const QChar SuperscriptThree(0x00B3);
@@ -52,16 +57,22 @@ Tconstfrm::Tconstfrm(QWidget *parent) : QDialog(parent)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    // The powers of the units are added when the form is created.
-    //: A superscript 3 follows the text (kg/m cubed): keep the unit last.
-    adlb = constantLabel(this, "adlb", tr("Air Density = 1.25 kg/m"), {55, 16});
+    // The powers of the units are added when the form is created. A translation may write the
+    // value as %1, which then follows the user's notation.
+    //: A superscript 3 follows the text (kg/m cubed): keep the unit last. Write the value as %1
+    //: (1,25 or 1.25, as the user's regional settings have it).
+    adlb =
+        constantLabel(this, "adlb", withNumber(tr("Air Density = 1.25 kg/m"), 1.25, 2), {55, 16});
     //: A superscript 3 follows the text (kg/m cubed): keep the unit last.
     odlb = constantLabel(this, "odlb", tr("Oil Density = 857 kg/m"), {57, 40});
     Label8 = constantLabel(this, "Label8", tr("Plate Separation = 1 mm"), {51, 64});
-    //: A superscript 2 follows the text (N s/m squared): keep the unit last.
-    avlb = constantLabel(this, "avlb", tr("Air Viscosity = 1.80e-5 N s /m"), {35, 88});
-    //: A superscript 2 follows the text (m/s squared): keep the unit last.
-    glb = constantLabel(this, "glb", tr("Gravity = 9.8 m/s"), {75, 112});
+    //: A superscript 2 follows the text (N s/m squared): keep the unit last. Write 1.80 as %1
+    //: (1,80 or 1.80, as the user's regional settings have it) and the power of ten as ·10⁻⁵.
+    avlb = constantLabel(this, "avlb", withNumber(tr("Air Viscosity = 1.80e-5 N s /m"), 1.80, 2),
+                         {35, 88});
+    //: A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1
+    //: (9,8 or 9.8, as the user's regional settings have it).
+    glb = constantLabel(this, "glb", withNumber(tr("Gravity = 9.8 m/s"), 9.8, 1), {75, 112});
 
     Button1 = new QPushButton(tr("&Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -71,6 +82,21 @@ Tconstfrm::Tconstfrm(QWidget *parent) : QDialog(parent)
             [this] { runHandler([this] { Button1Click(); }); });
 
     runHandler([this] { FormCreate(); });
+
+    // The English lines stand where the layout puts them. Translated ones, which are longer,
+    // are centred, the dialog widened where a full term needs it, so that nothing is
+    // abbreviated.
+    if (Label8->text() != QLatin1String("Plate Separation = 1 mm")) {
+        const QList<QLabel *> lines {adlb, odlb, Label8, avlb, glb};
+        int widest = 0;
+        for (const QLabel *line : lines)
+            widest = std::max(widest, line->width());
+        const int width = std::max(ClientSize.width(), widest + 2 * TranslatedMargin);
+        setFixedSize(width, ClientSize.height());
+        for (QLabel *line : lines)
+            line->move((width - line->width()) / 2, line->y());
+        Button1->move((width - Button1->width()) / 2, Button1->y());
+    }
 }
 
 void Tconstfrm::FormCreate()

@@ -656,6 +656,71 @@ private slots:
         const QStringList faults = captionsThatDoNotFit();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
     }
+    // The Constants dialog in full school terms, and the numbers that the translations carry
+    // in the notation of the user's country, which a language's file serves several of.
+    void constantsInFullTermsInEveryLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("sameRadius");
+        QTest::addRow("en_US") << "en_US"
+                               << QStringList {"Air Density = 1.25 kg/m³",
+                                               "Oil Density = 857 kg/m³", "Plate Separation = 1 mm",
+                                               "Air Viscosity = 1.80e-5 N s /m²",
+                                               "Gravity = 9.8 m/s²"}
+                               << "Same &Radius (4e-7 m)";
+        const QStringList german {"Luftdichte = 1,25 kg/m³", "Öldichte = 857 kg/m³",
+                                  "Plattenabstand = 1 mm", "Luftviskosität = 1,80·10⁻⁵ N·s/m²",
+                                  "Fallbeschleunigung = 9,8 m/s²"};
+        QTest::addRow("de_DE") << "de_DE" << german << "Gleicher &Radius (0,4 µm)";
+        QStringList swiss = german;
+        swiss.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+        QTest::addRow("de_CH") << "de_CH" << swiss << "Gleicher &Radius (0.4 µm)";
+        const QStringList spanish {"Densidad del aire = 1,25 kg/m³",
+                                   "Densidad del aceite = 857 kg/m³",
+                                   "Separación entre placas = 1 mm",
+                                   "Viscosidad del aire = 1,80·10⁻⁵ N·s/m²", "Gravedad = 9,8 m/s²"};
+        QTest::addRow("es_ES") << "es_ES" << spanish << "Mismo &radio (0,4 µm)";
+        QStringList mexican = spanish;
+        mexican.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+        QTest::addRow("es_MX") << "es_MX" << mexican << "Mismo &radio (0.4 µm)";
+        QTest::addRow("fr_FR") << "fr_FR"
+                               << QStringList {"Masse volumique de l'air = 1,25 kg/m³",
+                                               "Masse volumique de l'huile = 857 kg/m³",
+                                               "Distance entre les plaques = 1 mm",
+                                               "Viscosité de l'air = 1,80·10⁻⁵ N·s/m²",
+                                               "Pesanteur g = 9,8 m/s²"}
+                               << "Même &rayon (0,4 µm)";
+        QTest::addRow("pt_BR") << "pt_BR"
+                               << QStringList {"Densidade do ar = 1,25 kg/m³",
+                                               "Densidade do óleo = 857 kg/m³",
+                                               "Distância entre as placas = 1 mm",
+                                               "Viscosidade do ar = 1,80·10⁻⁵ N·s/m²",
+                                               "Gravidade = 9,8 m/s²"}
+                               << "Mesmo &raio (0,4 µm)";
+    }
+    void constantsInFullTermsInEveryLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, sameRadius);
+        // The user's notation for this row only.
+        struct DefaultLocale {
+            QLocale before;
+            ~DefaultLocale() { QLocale::setDefault(before); }
+        } keep;
+        QLocale::setDefault(QLocale(locale));
+        Translations translations;
+        translations.install(QLocale(locale));
+
+        Tconstfrm constants;
+        QStringList shown;
+        for (const char *name : {"adlb", "odlb", "Label8", "avlb", "glb"})
+            shown << constants.findChild<QLabel *>(QLatin1String(name))->text();
+        QCOMPARE(shown, lines);
+        Tmilikanfrm window;
+        QCOMPARE(window.findChild<QAction *>(QStringLiteral("SameMass1"))->text(), sameRadius);
+    }
 };
 
 QTEST_MAIN(TestMainWindowLayout)

@@ -1,9 +1,10 @@
-// The figures of the teacher's guide (doc/teaching.md): what students should measure with each
-// radius and charge, and what a class finds. Every figure comes from running the model's own
-// step on drops placed between the plates, and the class's charges from the model's own
-// estimate, so that the guide cannot drift from the program. Prints the guide's generated blocks
-// in Markdown, in the guide's order; tools/teaching-tables checks them against the guide or writes
-// them into it.
+// The figures of the teacher's guide (doc/teaching.md) and the students' worksheet: what students
+// read with each radius and charge, and what a class finds. Every time comes from running the
+// model's own step on drops placed between the plates and counting the stopwatch as a student
+// would, so that the guide cannot drift from the program. Charges are worked out with the formula
+// the guide teaches. Prints the guide's generated blocks in Markdown; with a folder as argument,
+// also writes the guide's pictures (SVG) there. tools/teaching-tables checks both against doc/
+// or writes them into it.
 #include "apparatus_state.h"
 #include "charge_estimate.h"
 #include "control_panel.h"
@@ -14,8 +15,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <fstream>
 #include <iostream>
 #include <locale>
+#include <map>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -29,12 +33,25 @@ namespace {
 constexpr int Radii[] = {4, 6, 8, 10};
 /// A scale division [px]: 0.1 mm, as the scale draws it.
 constexpr int Division = constants::PlateGap / 10;
+/// The scale line n tenths of a millimetre below the upper plate [px], n = 1..9.
+constexpr int scaleLine(int n)
+{
+    return constants::PlateTop + n * Division;
+}
 /// The middle scale line (0.5 mm), where every mode but Variable puts new drops [px].
-constexpr int MiddleLine = constants::PlateTop + constants::PlateGap / 2;
+constexpr int MiddleLine = scaleLine(5);
 /// Full scale of the slider, in hundredths of a volt.
 constexpr int32_t FullScale = 5000;
+/// The most elementary charges a drop carries (-15 to +10).
+constexpr int LargestCharge = 15;
 /// Longest timing the tables report: ten minutes of simulated time.
 constexpr int LongestTiming = 6000;
+/// Where within a step the drop crosses the first line: this many evenly spread cases.
+constexpr int Phases = 1000;
+/// How far off either way a student's reading may be, from reaction time [s].
+constexpr long double ReadingError = 0.1L;
+/// A drop "looks still" while it moves less than a pixel in this many steps (10 s).
+constexpr int StillSteps = 100;
 
 std::string fixed(long double value, int decimals)
 {
@@ -46,21 +63,33 @@ std::string fixed(long double value, int decimals)
     return out.str();
 }
 
+/// A signed whole number with a true minus sign: "−7", "+7", "0".
+std::string signedNumber(int n)
+{
+    return n < 0 ? "−" + std::to_string(-n) : n > 0 ? "+" + std::to_string(n) : "0";
+}
+
 std::string micrometres(int radius)
 {
     return fixed(radius / 10.0L, 1) + " µm";
 }
 
+/// A scale line's label, "0.1" to "0.9", from its y [px].
+std::string lineName(int y)
+{
+    return "0." + std::to_string((y - constants::PlateTop) / Division);
+}
+
 /// The apparatus as the program starts it, with one drop of the given radius and charge whose
-/// top edge lies exactly on the scale line at y, and the supply at the given setting and
-/// polarity (a setting of 0 leaves the supply off).
-ApparatusState oneDrop(int radius, int charge, int y, int32_t setting = 0, int polarity = +1)
+/// top edge lies exactly at y, and the supply at the given setting and polarity (a setting of 0
+/// leaves the supply off).
+ApparatusState oneDrop(int radius, int charge, double y, int32_t setting = 0, int polarity = +1)
 {
     ApparatusState state;
     initialiseApparatus(state);
     Drop &drop = state.slot(1);
     drop.X = 100;
-    drop.Y = y;
+    drop.Y = static_cast<int32_t>(y);
     drop.Charge = charge;
     drop.Radius = radius;
     drop.Gone = 0;
@@ -83,41 +112,102 @@ long double displacement(int radius, int charge, int32_t setting = 0, int polari
     return static_cast<long double>(state.exactY(1)) - MiddleLine;
 }
 
-/// What the stopwatch reads, in tenths, when a student starts it as the drop's drawn top edge
-/// leaves a scale line and stops it as the edge reaches the line `divisions` further on, in the
-/// drop's direction of motion; nothing if the drop takes longer than ten minutes or touches a
-/// plate first.
-std::optional<int32_t> stopwatchReading(int radius, int charge, int divisions, int32_t setting = 0,
-                                        int polarity = +1)
+/// What the stopwatch reads, in tenths, for a student who clicks Start at the step that first
+/// draws the drop's top edge on or past the scale line `from` and Stop at the step that first
+/// draws it on or past `to`, stepping the program's own model in between; nothing if the drop
+/// takes longer than ten minutes or touches a plate first.
+std::optional<int32_t> timeBetween(ApparatusState state, int from, int to)
 {
-    const bool falls = displacement(radius, charge, setting, polarity) > 0;
-    const int start = falls ? constants::PlateTop + 2 * Division : MiddleLine + 4 * Division;
-    const int finish = falls ? start + divisions * Division : start - divisions * Division;
-    ApparatusState state = oneDrop(radius, charge, start, setting, polarity);
-    toggleStopwatch(state);
-    while (state.StopwatchTenths < LongestTiming) {
-        step(state);
+    const bool down = to > from;
+    const auto reached = [&](int line) {
         const Drop &drop = state.slot(1);
-        if (drop.Gone != 0)
+        return down ? drop.Y >= line : drop.Y <= line;
+    };
+    for (int steps = 0; !reached(from); ++steps) {
+        step(state);
+        if (state.slot(1).Gone != 0 || steps > LongestTiming)
             return std::nullopt;
-        if (falls ? drop.Y >= finish : drop.Y <= finish)
-            return state.StopwatchTenths;
     }
-    return std::nullopt;
+    toggleStopwatch(state);
+    while (!reached(to)) {
+        step(state);
+        if (state.slot(1).Gone != 0 || state.StopwatchTenths > LongestTiming)
+            return std::nullopt;
+    }
+    return state.StopwatchTenths;
 }
 
-std::string readingText(std::optional<int32_t> tenths)
+/// The readings of perfectly timed students, in tenths, and in how many of the Phases cases
+/// each comes up: the drop starts just short of the line `from` by a fraction of one step's
+/// movement, swept evenly over the step.
+using Readings = std::map<int32_t, int>;
+
+Readings sweepReadings(int radius, int charge, int from, int to, int32_t setting = 0,
+                       int polarity = +1)
 {
-    if (!tenths)
+    const long double moves = displacement(radius, charge, setting, polarity);
+    // A falling drop's top edge is drawn on the line once exactly there; a rising one's as soon
+    // as it is less than a pixel below it.
+    const long double crossing = moves > 0 ? from : from + 1;
+    Readings readings;
+    for (int phase = 0; phase < Phases; ++phase) {
+        const long double before = (phase + 0.5L) / Phases;
+        const auto start = static_cast<double>(crossing - before * moves);
+        const std::optional<int32_t> tenths =
+            timeBetween(oneDrop(radius, charge, start, setting, polarity), from, to);
+        if (!tenths)
+            return {};
+        ++readings[*tenths];
+    }
+    return readings;
+}
+
+/// The line `divisions` below or above `from`, in the drop's direction of motion.
+int lineAfter(int from, int divisions, long double moves)
+{
+    return moves > 0 ? from + divisions * Division : from - divisions * Division;
+}
+
+/// Where a timing over `divisions` starts: the 0.2 line for a fall, the 0.8 line for a rise,
+/// so that five divisions fit either way.
+int timingStart(long double moves)
+{
+    return moves > 0 ? scaleLine(2) : scaleLine(8);
+}
+
+/// "6.0 s (63 %) or 6.1 s (37 %)", or one reading alone.
+std::string readingsText(const Readings &readings, bool shares = true)
+{
+    if (readings.empty())
         return "over 10 min";
-    return stopwatchText(*tenths);
+    std::string text;
+    int shown = 0;
+    for (const auto &[tenths, count] : readings) {
+        if (!text.empty())
+            text += " or ";
+        text += stopwatchText(tenths);
+        if (shares && readings.size() > 1) {
+            // The shares are rounded so that they add up to 100 %.
+            const int share = shown + count == Phases
+                ? 100 - (shown * 100 + Phases / 2) / Phases
+                : ((shown + count) * 100 + Phases / 2) / Phases -
+                    (shown * 100 + Phases / 2) / Phases;
+            text += " (" + std::to_string(share) + " %)";
+        }
+        shown += count;
+    }
+    return text;
 }
 
 /// Seconds the drop takes over `divisions` at its exact speed.
+long double exactSeconds(long double pixelsPerStep, int divisions)
+{
+    return divisions * Division / std::fabs(pixelsPerStep) / constants::StepsPerSecond;
+}
+
 std::string exactTime(long double pixelsPerStep, int divisions)
 {
-    return fixed(divisions * Division / std::fabs(pixelsPerStep) / constants::StepsPerSecond, 2) +
-        " s";
+    return fixed(exactSeconds(pixelsPerStep, divisions), 2) + " s";
 }
 
 /// The extra displacement per step [px] that one elementary charge opposing gravity gets at 50 V.
@@ -138,6 +228,20 @@ std::string voltageCell(long double volts)
     return volts > 50.0L ? text + ", out of reach" : text;
 }
 
+/// Powers of ten as a school writes them: "1.602·10⁻¹⁹".
+std::string tenToThe(int exponent)
+{
+    static const char *const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = "·10";
+    if (exponent < 0)
+        text += "⁻";
+    for (char digit : std::to_string(std::abs(exponent)))
+        text += digits[digit - '0'];
+    return text;
+}
+
+const std::string ChargeUnit = fixed(constants::ElementaryCharge * 1e19L, 3) + tenToThe(-19) + " C";
+
 void beginBlock(const char *name)
 {
     std::cout << "<!-- tables: " << name
@@ -149,21 +253,85 @@ void endBlock()
     std::cout << "<!-- end of tables -->\n";
 }
 
+/// The constants, as the students' formulas use them.
+void constantsTable(const char *name)
+{
+    beginBlock(name);
+    std::cout << "| Quantity | Value |\n|---|---|\n"
+              << "| oil density ρ_oil | " << fixed(constants::OilDensity, 0) << " kg/m³ |\n"
+              << "| air density ρ_air | " << fixed(constants::AirDensity, 2) << " kg/m³ |\n"
+              << "| air viscosity η | " << fixed(constants::AirViscosity * 1e5, 2) << tenToThe(-5)
+              << " N·s/m² |\n"
+              << "| gravity g | " << fixed(constants::Gravity, 1) << " m/s² |\n"
+              << "| plate separation d | " << fixed(constants::PlateSeparation * 1000, 0)
+              << " mm |\n"
+              << "| one scale division | " << fixed(constants::PlateSeparation * 100, 1)
+              << " mm |\n"
+              << "| elementary charge e (to check the result) | " << ChargeUnit << " |\n";
+    endBlock();
+}
+
+/// How the picture stands for the apparatus: the pixel, the divisions and the drops' size.
+void pictureScale()
+{
+    const long double micrometresPerPixel =
+        constants::PlateSeparation * 1e6L / (constants::PlateGap - 1);
+    beginBlock("picture-scale");
+    std::cout << "The picture shows " << constants::PlateGap - 1
+              << " pixels to the millimetre: one pixel stands for " << fixed(micrometresPerPixel, 2)
+              << " µm, one division of 0.1 mm for " << Division << " pixels. The scale lines lie "
+              << Division
+              << " pixels apart, from the upper "
+                 "plate down to the 0.9 line; the lower plate is drawn "
+              << constants::PlateGap
+              << " pixels below the upper one, so the last gap, from the "
+                 "0.9 line to the lower plate, is "
+              << constants::PlateGap - 9 * Division
+              << " pixels: time drops between scale lines only. The drops are drawn larger than "
+                 "they are, so that they can be seen:";
+    for (int radius : Radii) {
+        Drop drop;
+        drop.Radius = radius;
+        std::cout << (radius == Radii[0] ? " " : ", ") << "a " << micrometres(radius) << " drop ("
+                  << fixed(2 * radius / 10.0L, 1) << " µm across, "
+                  << fixed(2 * radius / 10.0L / micrometresPerPixel, 2) << " of a pixel) as "
+                  << dropSize(drop) << " pixels";
+    }
+    std::cout << ".\n";
+    endBlock();
+}
+
 void fallingTable()
 {
     beginBlock("falling");
     std::cout << "| Radius | Moves per 0.1 s | Speed of fall | One division (0.1 mm) takes | "
-                 "The stopwatch shows |\n"
-                 "|---|---|---|---|---|\n";
+                 "A perfectly timed student reads | Over five divisions (0.5 mm) |\n"
+                 "|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
         const long double fall = displacement(radius, 0);
-        std::cout << "| " << micrometres(radius) << " (" << radius << "e-7 m) | " << fixed(fall, 5)
-                  << " px | "
+        const int from = timingStart(fall);
+        std::cout << "| " << micrometres(radius) << " | " << fixed(fall, 5) << " px | "
                   << fixed(fall * constants::StepsPerSecond * 1000.0L / (constants::PlateGap - 1),
                            2)
                   << " µm/s | " << exactTime(fall, 1) << " | "
-                  << readingText(stopwatchReading(radius, 0, 1)) << " |\n";
+                  << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 1, fall))) << " | "
+                  << exactTime(fall, 5) << ": "
+                  << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 5, fall)))
+                  << " |\n";
     }
+    // Drops sprayed in on the middle line sit on it at once: the first division is timed from
+    // the spraying, and each later one starts where the one before ended.
+    ApparatusState state = oneDrop(fixedmode::Radius, 0, MiddleLine);
+    std::cout << "\nA " << micrometres(fixedmode::Radius)
+              << " drop sprayed in on the 0.5 line, as the fixed modes do, timed division by "
+                 "division down to the 0.9 line, reads";
+    for (int line = MiddleLine; line < scaleLine(9); line += Division) {
+        const std::optional<int32_t> tenths = timeBetween(state, line, line + Division);
+        while (state.slot(1).Y < line + Division)
+            step(state);
+        std::cout << (line == MiddleLine ? " " : ", ") << (tenths ? stopwatchText(*tenths) : "?");
+    }
+    std::cout << ".\n";
     endBlock();
 }
 
@@ -183,20 +351,25 @@ void balanceTable()
     endBlock();
 }
 
-/// Same Radius: 0.4 µm drops with 1 to 15 charges of either sign.
+/// Same Radius: 0.4 µm drops with 1 to 15 charges of either sign (positive ones only to 10).
 void sameRadiusTable()
 {
     constexpr int radius = fixedmode::Radius;
     beginBlock("same-radius");
-    std::cout << "| Charges (either sign) | Balance voltage | At 50 V it rises one division in | "
-                 "The stopwatch shows |\n"
+    std::cout << "| Charges | Balance voltage | At 50 V it rises one division in | "
+                 "A perfectly timed student reads |\n"
                  "|---|---|---|---|\n";
     for (int charges = 1; charges <= 15; ++charges) {
         // A negative drop opposes gravity with the upper plate positive, as the program starts.
         const long double moves = displacement(radius, -charges, FullScale, +1);
-        std::cout << "| " << charges << " | " << voltageCell(balanceVoltage(radius, charges))
-                  << " | " << exactTime(moves, 1) << " | "
-                  << readingText(stopwatchReading(radius, -charges, 1, FullScale, +1)) << " |\n";
+        const int from = timingStart(moves);
+        std::cout << "| " << (charges <= 10 ? "−" + std::to_string(charges) + " or +" : "−")
+                  << std::to_string(charges) << " | "
+                  << voltageCell(balanceVoltage(radius, charges)) << " | " << exactTime(moves, 1)
+                  << " | "
+                  << readingsText(sweepReadings(radius, -charges, from, lineAfter(from, 1, moves),
+                                                FullScale, +1))
+                  << " |\n";
     }
     endBlock();
 }
@@ -207,18 +380,76 @@ void sameChargeTable(const char *name, int charge)
 {
     const int polarity = charge > 0 ? -1 : +1;
     beginBlock(name);
-    std::cout << "| Radius | Supply off: the stopwatch over one division | Balance voltage | "
-                 "At 50 V the drop | over one division, the stopwatch shows |\n"
+    std::cout << "| Radius | Supply off, one division: the student reads | Balance voltage | "
+                 "At 50 V the drop | over one division the student reads |\n"
                  "|---|---|---|---|---|\n";
     for (int radius : Radii) {
+        const long double fall = displacement(radius, 0);
         const long double moves = displacement(radius, charge, FullScale, polarity);
+        const int from = timingStart(fall);
+        const int onFrom = timingStart(moves);
         std::cout << "| " << micrometres(radius) << " | "
-                  << readingText(stopwatchReading(radius, 0, 1)) << " | "
-                  << voltageCell(balanceVoltage(radius, std::abs(charge))) << " | "
+                  << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 1, fall)), false)
+                  << " | " << voltageCell(balanceVoltage(radius, std::abs(charge))) << " | "
                   << (moves < 0 ? "rises " : "falls ") << fixed(std::fabs(moves), 5)
                   << " px per 0.1 s | "
-                  << readingText(stopwatchReading(radius, charge, 1, FullScale, polarity))
+                  << readingsText(sweepReadings(radius, charge, onFrom, lineAfter(onFrom, 1, moves),
+                                                FullScale, polarity),
+                                  false)
                   << " |\n";
+    }
+    endBlock();
+}
+
+/// The charge [elementary charges] of a drop that falls `fallSpeed` with the supply off and
+/// moves `onSpeed` downward with it on at `volts` (the rise-and-fall method, speeds in m/s),
+/// with the formulas the guide teaches.
+long double riseAndFallCharges(long double fallSpeed, long double onSpeed, long double volts)
+{
+    const long double density = constants::OilDensity - constants::AirDensity;
+    const long double r =
+        std::sqrt(9 * constants::AirViscosity * fallSpeed / (2 * constants::Gravity * density));
+    return constants::StokesDragFactor * constants::AirViscosity * r * (fallSpeed - onSpeed) *
+        constants::PlateSeparation / volts / constants::ElementaryCharge;
+}
+
+/// Speed [m/s] of a drop that takes `seconds` over `divisions`.
+long double speed(int divisions, long double seconds)
+{
+    return divisions * constants::PlateSeparation / 10 / seconds;
+}
+
+/// Same -ve Charge's largest drops fall even at 50 V: what the rise-and-fall method gives from
+/// readings a tenth of a second off, over one division and over four (the 0.5 to the 0.9 line).
+void fallingAtFiftyVolts()
+{
+    constexpr int radius = 10;
+    constexpr int charge = fixedmode::NegativeCharge;
+    const long double off = displacement(radius, 0);
+    const long double on = displacement(radius, charge, FullScale, +1);
+    beginBlock("negative-charge-at-50-V");
+    for (int divisions : {1, 4}) {
+        const long double tOff = exactSeconds(off, divisions);
+        const long double tOn = exactSeconds(on, divisions);
+        long double low = 1e9L, high = -1e9L;
+        for (int a : {-1, 1})
+            for (int b : {-1, 1}) {
+                const long double n =
+                    riseAndFallCharges(speed(divisions, tOff + a * ReadingError),
+                                       speed(divisions, tOn + b * ReadingError), 50.0L);
+                low = std::min(low, n);
+                high = std::max(high, n);
+            }
+        std::cout << "- Over " << (divisions == 1 ? "one division" : "four divisions")
+                  << ": the fall takes " << fixed(tOff, 2) << " s with the supply off and "
+                  << fixed(tOn, 2) << " s at 50 V; with each reading up to "
+                  << fixed(ReadingError, 1) << " s off, the charge comes out between "
+                  << fixed(low, 1) << " and " << fixed(high, 1) << " elementary charges, so "
+                  << (std::lround(low) == std::lround(high)
+                          ? "always " + std::to_string(std::lround(low))
+                          : std::to_string(std::lround(low)) + " to " +
+                              std::to_string(std::lround(high)))
+                  << " after rounding.\n";
     }
     endBlock();
 }
@@ -227,85 +458,410 @@ void sameChargeTable(const char *name, int charge)
 /// engine's output is fixed by the standard, where a distribution's is not.
 class ClassroomDice : public RandomSource {
 public:
+    explicit ClassroomDice(uint64_t seed) : m_engine(seed) { }
     int32_t R(int32_t n) override
     {
         return static_cast<int32_t>(m_engine() % static_cast<uint64_t>(n));
     }
 
 private:
-    std::mt19937_64 m_engine {1909};
+    std::mt19937_64 m_engine;
 };
 
-/// Variable mode: two sprays of oil, each drop timed over five divisions with the supply off,
-/// then held at the slider's nearest setting, and its charge worked out by the program's estimate.
-void classTable()
+/// One sprayed drop as a student measures it: its fall timed from the first scale line at or
+/// below where it was sprayed, over up to five divisions before the 0.9 line, then its balance.
+struct Measured {
+    int number = 0;
+    Drop drop;
+    int from = 0; ///< first line of the timing [px]
+    int divisions = 0; ///< 0: sprayed too low to time a division
+    std::optional<int32_t> tenths;
+    std::optional<int32_t> setting; ///< the slider's nearest setting to the balance voltage
+    long double charges = 0; ///< found with the guide's formula, in elementary charges
+    long double estimate = 0; ///< the program's own estimate from the same readings
+};
+
+std::vector<Measured> measureClass(uint64_t seed, int sprays)
 {
-    constexpr int divisions = 5;
     ApparatusState sprayed;
     initialiseApparatus(sprayed);
-    ClassroomDice dice;
-    addOil(sprayed, DropMode::Variable, dice);
-    addOil(sprayed, DropMode::Variable, dice);
+    ClassroomDice dice(seed);
+    for (int spray = 0; spray < sprays; ++spray)
+        addOil(sprayed, DropMode::Variable, dice);
 
-    beginBlock("class");
-    std::cout << "| Drop | Radius | Fall over 0.5 mm, the stopwatch shows | Flip Voltage | "
-                 "Balance at | Charge found | in e | Nearest whole number | The drop carries |\n"
-                 "|---|---|---|---|---|---|---|---|---|\n";
-    std::vector<long double> found;
-    long double worst = 0;
-    int misread = 0;
+    std::vector<Measured> measured;
     for (int n = 1; n <= sprayed.DropCount; ++n) {
-        const Drop &drop = sprayed.slot(n);
-        const std::optional<int32_t> fall = stopwatchReading(drop.Radius, 0, divisions);
-        std::cout << "| " << n << " | " << micrometres(drop.Radius) << " | " << readingText(fall)
-                  << " | ";
-        if (drop.Charge == 0) {
-            std::cout << "— | no charge: the field does not move it | | | | 0 |\n";
-            continue;
+        Measured m;
+        m.number = n;
+        m.drop = sprayed.slot(n);
+        m.from = scaleLine(1);
+        while (m.from < m.drop.Y)
+            m.from += Division;
+        m.divisions = std::max(0, std::min(5, (scaleLine(9) - m.from) / Division));
+        if (m.divisions > 0) {
+            ApparatusState alone = oneDrop(m.drop.Radius, m.drop.Charge, m.drop.Y);
+            m.tenths = timeBetween(alone, m.from, m.from + m.divisions * Division);
         }
-        const int charges = std::abs(drop.Charge);
-        const long double volts = balanceVoltage(drop.Radius, charges);
-        std::cout << (drop.Charge > 0 ? "on" : "off") << " | ";
-        if (volts > 50.0L || !fall) {
-            std::cout << "not even at 50 V | | | | " << drop.Charge << " |\n";
-            continue;
+        const long double volts =
+            m.drop.Charge == 0 ? 0 : balanceVoltage(m.drop.Radius, std::abs(m.drop.Charge));
+        if (m.tenths && m.drop.Charge != 0 && volts <= 50.0L) {
+            m.setting = static_cast<int32_t>(std::lround(volts * 100.0L));
+            const long double seconds = *m.tenths / 10.0L;
+            const long double v = speed(m.divisions, seconds);
+            const long double density = constants::OilDensity - constants::AirDensity;
+            const long double r =
+                std::sqrt(9 * constants::AirViscosity * v / (2 * constants::Gravity * density));
+            const long double U = *m.setting / 100.0L;
+            m.charges = constants::SphereVolumeFactor * r * r * r * density * constants::Gravity *
+                constants::PlateSeparation / U / constants::ElementaryCharge;
+            ApparatusState held = sprayed;
+            held.VoltageSetting = *m.setting;
+            const std::string distance = fixed(m.divisions * constants::PlateSeparation / 10, 4);
+            const std::string time = fixed(seconds, 1);
+            m.estimate = *estimateCharge(held, time, distance, ".");
         }
-        ApparatusState held = sprayed;
-        held.VoltageSetting = static_cast<int32_t>(std::lround(volts * 100.0L));
-        const std::string seconds = std::to_string(*fall / 10) + '.' + std::to_string(*fall % 10);
-        const long double estimate = *estimateCharge(held, seconds, "0.0005", ".");
-        const long double whole = std::round(estimate);
-        found.push_back(estimate);
-        worst = std::max(worst, std::fabs(estimate - whole));
-        if (whole != charges)
-            ++misread;
-        std::cout << voltageText(held.VoltageSetting, ".") << " | "
-                  << fixed(estimate * constants::ElementaryCharge * 1e19L, 2) << "e-19 C | "
-                  << fixed(estimate, 2) << " | " << fixed(whole, 0) << " | " << drop.Charge
-                  << " |\n";
+        measured.push_back(m);
     }
-    std::sort(found.begin(), found.end());
-    std::cout << "\nSorted, the " << found.size() << " charges found are:";
-    for (std::size_t i = 0; i < found.size(); ++i)
-        std::cout << (i == 0 ? " " : ", ") << fixed(found[i], 2);
-    std::cout << " (in units of 1.602e-19 C). None lies further than " << fixed(worst, 2)
-              << " from a whole number";
+    return measured;
+}
+
+bool found(const Measured &m)
+{
+    return m.setting.has_value();
+}
+
+void classTable(const std::vector<Measured> &measured)
+{
+    beginBlock("class");
+    std::cout << "| Drop | Radius | Sprayed in, below the upper plate | Timed from line to line | "
+                 "Fall, the stopwatch shows | "
+                 "Flip Voltage | Balance at | Charge found | in e | Nearest whole number | "
+                 "The drop carries |\n"
+                 "|---|---|---|---|---|---|---|---|---|---|---|\n";
+    std::map<int, std::vector<long double>> speeds;
+    const Measured *worst = nullptr;
+    int misread = 0, tooLow = 0;
+    long double largestDifference = 0;
+    for (const Measured &m : measured) {
+        const long double height = (m.drop.Y - constants::PlateTop) * 1000.0L *
+            constants::PlateSeparation / (constants::PlateGap - 1);
+        std::cout << "| " << m.number << " | " << micrometres(m.drop.Radius) << " | "
+                  << fixed(height, 2) << " mm | ";
+        if (m.divisions == 0) {
+            ++tooLow;
+            std::cout << "too low: below the 0.8 line | | | | | | | " << signedNumber(m.drop.Charge)
+                      << " |\n";
+            continue;
+        }
+        std::cout << lineName(m.from) << " to " << lineName(m.from + m.divisions * Division)
+                  << " | " << stopwatchText(*m.tenths) << " | ";
+        speeds[m.drop.Radius].push_back(speed(m.divisions, *m.tenths / 10.0L));
+        if (m.drop.Charge == 0) {
+            std::cout << "— | no charge: the field does not move it | | | | "
+                      << signedNumber(m.drop.Charge) << " |\n";
+            continue;
+        }
+        std::cout << (m.drop.Charge > 0 ? "on" : "off") << " | ";
+        if (!found(m)) {
+            std::cout << "not even at 50 V | | | | " << signedNumber(m.drop.Charge) << " |\n";
+            continue;
+        }
+        const long double whole = std::round(m.charges);
+        if (whole != std::abs(m.drop.Charge))
+            ++misread;
+        if (!worst ||
+            std::fabs(m.charges - whole) > std::fabs(worst->charges - std::round(worst->charges)))
+            worst = &m;
+        largestDifference = std::max(largestDifference, m.estimate / m.charges - 1);
+        std::cout << voltageText(*m.setting, ".") << " | "
+                  << fixed(m.charges * constants::ElementaryCharge * 1e19L, 2) << tenToThe(-19)
+                  << " C | " << fixed(m.charges, 2) << " | " << fixed(whole, 0) << " | "
+                  << signedNumber(m.drop.Charge) << " |\n";
+    }
+    std::cout << "\n"
+              << tooLow << " of the " << measured.size()
+              << " drops were sprayed below the 0.8 line and cannot be timed over a division "
+                 "with the supply off (a student lifts such a drop with the field first). "
+                 "The speeds found for drops of one radius spread with the timing:";
+    bool first = true;
+    for (const auto &[radius, list] : speeds) {
+        const auto [low, high] = std::minmax_element(list.begin(), list.end());
+        std::cout << (first ? " " : "; ") << micrometres(radius) << " ("
+                  << (list.size() == 1 ? "one drop" : std::to_string(list.size()) + " drops")
+                  << "), " << fixed(*low * 1e6L, 2);
+        if (fixed(*high * 1e6L, 2) != fixed(*low * 1e6L, 2))
+            std::cout << " to " << fixed(*high * 1e6L, 2);
+        std::cout << " µm/s (exactly "
+                  << fixed(displacement(radius, 0) * constants::StepsPerSecond * 1000.0L /
+                               (constants::PlateGap - 1),
+                           2)
+                  << ")";
+        first = false;
+    }
+    std::cout << ".";
+    if (worst)
+        std::cout << " The charge furthest from a whole number is drop " << worst->number << "'s, "
+                  << fixed(worst->charges, 2) << " e";
     if (misread == 0)
-        std::cout << ", and every nearest whole number is the charge the drop carries.\n";
+        std::cout << ", and every nearest whole number is the charge the drop carries.";
     else
-        std::cout << "; " << misread << " of them round to the wrong whole number.\n";
+        std::cout << "; " << misread << " of the charges round to the wrong whole number.";
+    std::cout << " The program's own estimate, hidden from the students, takes the drop's mass "
+                 "with the oil's density alone and comes out "
+              << fixed(largestDifference * 100, 2) << " % higher from the same readings.\n";
+    endBlock();
+}
+
+/// Writes a picture, or nothing when no folder was given.
+void writePicture(const std::string &folder, const char *name, const std::string &svg)
+{
+    if (folder.empty())
+        return;
+    std::ofstream out(folder + "/" + name);
+    out << svg;
+    if (!out)
+        throw std::runtime_error(std::string("cannot write ") + folder + "/" + name);
+}
+
+std::string svgHeader(int width, int height, const std::string &title)
+{
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(width) +
+        "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " + std::to_string(width) +
+        " " + std::to_string(height) +
+        "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"13\">\n<title>" + title +
+        "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+}
+
+std::string text(long double x, long double y, const std::string &content,
+                 const char *anchor = "middle", const char *extra = "")
+{
+    return "<text x=\"" + fixed(x, 1) + "\" y=\"" + fixed(y, 1) + "\" text-anchor=\"" + anchor +
+        "\"" + extra + ">" + content + "</text>\n";
+}
+
+std::string line(long double x1, long double y1, long double x2, long double y2, const char *style)
+{
+    return "<line x1=\"" + fixed(x1, 1) + "\" y1=\"" + fixed(y1, 1) + "\" x2=\"" + fixed(x2, 1) +
+        "\" y2=\"" + fixed(y2, 1) + "\" " + style + "/>\n";
+}
+
+/// A scatter plot of charges [10⁻¹⁹ C] against a count from 0 to xTop, as SVG.
+struct Scatter {
+    std::string title;
+    int width, height;
+    long double xTop, yTop;
+    static constexpr int margin = 55, edge = 20;
+
+    long double x(long double value) const
+    {
+        return margin + value * (width - margin - edge) / xTop;
+    }
+    long double y(long double value) const
+    {
+        return height - margin - value * (height - margin - edge) / yTop;
+    }
+    /// The header, the two axes with their ticks every xStep and yStep, and their captions.
+    std::string axes(int xStep, int yStep, const std::string &xCaption) const
+    {
+        std::string svg = svgHeader(width, height, title);
+        for (int n = 0; n <= xTop; n += xStep) {
+            svg += line(x(n), y(0), x(n), y(0) + 5, "stroke=\"black\"");
+            svg += text(x(n), y(0) + 18, std::to_string(n));
+        }
+        for (int value = 0; value <= yTop; value += yStep) {
+            svg += line(x(0) - 5, y(value), x(0), y(value), "stroke=\"black\"");
+            svg += text(x(0) - 8, y(value) + 4, std::to_string(value), "end");
+        }
+        svg += line(x(0), y(0), x(xTop), y(0), "stroke=\"black\"");
+        svg += line(x(0), y(0), x(0), y(yTop), "stroke=\"black\"");
+        svg += text((margin + width - edge) / 2.0L, height - 15.0L, xCaption);
+        const long double middle = (height - margin + edge) / 2.0L;
+        const std::string turn = " transform=\"rotate(-90 16 " + fixed(middle, 1) + ")\"";
+        svg += text(16, middle, "charge q, in 10⁻¹⁹ C", "middle", turn.c_str());
+        return svg;
+    }
+    std::string point(long double across, long double charge) const
+    {
+        return "<circle cx=\"" + fixed(x(across), 1) + "\" cy=\"" + fixed(y(charge), 1) +
+            "\" r=\"3.5\" fill=\"none\" stroke=\"#3060a0\" stroke-width=\"1.5\"/>\n";
+    }
+};
+
+/// Finding e from many drops: the class's charges, their groups, the line q = n e through the
+/// origin and Σq/Σn; the histogram and the q-against-n picture.
+void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
+{
+    std::vector<const Measured *> usable;
+    for (const Measured &m : measured)
+        if (found(m))
+            usable.push_back(&m);
+    std::vector<long double> q; // [1e-19 C]
+    for (const Measured *m : usable)
+        q.push_back(m->charges * constants::ElementaryCharge * 1e19L);
+
+    beginBlock("many-drops");
+    std::cout << "Eight groups spray " << measured.size() / 10 * 10 << " drops in all; "
+              << usable.size()
+              << " of them can be timed and balanced. Their charges, in units of 10⁻¹⁹ C, in the "
+                 "order measured:\n\n";
+    for (std::size_t i = 0; i < q.size(); ++i)
+        std::cout << (i == 0 ? "" : i % 12 == 0 ? ",\n" : ", ") << fixed(q[i], 2);
+    std::cout << "\n\n";
+
+    // The teacher's n: the whole number nearest q / e; the class finds the same groups from the
+    // histogram's gaps.
+    long double sumQ = 0, sumN = 0, sumNQ = 0, sumNN = 0;
+    int wrong = 0, largest = 0;
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        const long double n = std::round(usable[i]->charges);
+        if (n != std::abs(usable[i]->drop.Charge))
+            ++wrong;
+        largest = std::max(largest, static_cast<int>(n));
+        sumQ += q[i];
+        sumN += n;
+        sumNQ += n * q[i];
+        sumNN += n * n;
+    }
+    const long double byRatio = sumQ / sumN;
+    const long double bySlope = sumNQ / sumNN;
+    std::cout << "Numbered by the nearest whole number of " << ChargeUnit << ", the "
+              << usable.size() << " drops carry 1 to " << largest << " charges ("
+              << (wrong == 0 ? "every one right" : std::to_string(wrong) + " numbered wrongly")
+              << "). Σq = " << fixed(sumQ, 2) << tenToThe(-19) << " C and Σn = " << fixed(sumN, 0)
+              << ", so Σq/Σn = " << fixed(byRatio, 3) << tenToThe(-19)
+              << " C; the line through the origin that fits the points best has the slope "
+              << fixed(bySlope, 3) << tenToThe(-19) << " C. The program's e is " << ChargeUnit
+              << ": the class is "
+              << fixed(std::fabs(byRatio / (constants::ElementaryCharge * 1e19L) - 1) * 100, 1)
+              << " % off.\n";
+    endBlock();
+
+    // The histogram: bins of 0.2·10⁻¹⁹ C from 0 to the largest charge, dashed lines at n e.
+    const long double e = constants::ElementaryCharge * 1e19L;
+    const long double top = std::ceil(*std::max_element(q.begin(), q.end()) / e + 0.5L) * e;
+    constexpr long double bin = 0.2L;
+    const int bins = static_cast<int>(std::ceil(top / bin));
+    std::vector<int> counts(static_cast<std::size_t>(bins));
+    for (long double value : q)
+        ++counts[static_cast<std::size_t>(std::min(bins - 1, static_cast<int>(value / bin)))];
+    const int highest = *std::max_element(counts.begin(), counts.end());
+    constexpr int width = 720, height = 300, left = 50, right = 20, upper = 30, lower = 50;
+    const long double xScale = (width - left - right) / top;
+    const long double yScale = (height - upper - lower) / static_cast<long double>(highest + 1);
+    const auto x = [&](long double value) { return left + value * xScale; };
+    const auto y = [&](long double count) { return height - lower - count * yScale; };
+    std::string svg = svgHeader(width, height, "Histogram of the class's charges");
+    for (int n = 1; n * e < top; ++n) {
+        svg += line(x(n * e), y(0), x(n * e), upper - 5.0L,
+                    "stroke=\"#c04000\" stroke-dasharray=\"4 3\"");
+        svg += text(x(n * e), upper - 10.0L, std::to_string(n) + " e", "middle",
+                    " fill=\"#c04000\" font-size=\"11\"");
+    }
+    for (int i = 0; i < bins; ++i)
+        if (counts[static_cast<std::size_t>(i)] > 0)
+            svg += "<rect x=\"" + fixed(x(i * bin), 1) + "\" y=\"" +
+                fixed(y(counts[static_cast<std::size_t>(i)]), 1) + "\" width=\"" +
+                fixed(bin * xScale, 1) + "\" height=\"" +
+                fixed(counts[static_cast<std::size_t>(i)] * yScale, 1) +
+                "\" fill=\"#3060a0\" stroke=\"white\" stroke-width=\"0.5\"/>\n";
+    svg += line(left, y(0), width - right, y(0), "stroke=\"black\"");
+    svg += line(left, y(0), left, upper - 5.0L, "stroke=\"black\"");
+    for (int tick = 0; tick <= top; tick += 2) {
+        svg += line(x(tick), y(0), x(tick), y(0) + 5, "stroke=\"black\"");
+        svg += text(x(tick), y(0) + 18, std::to_string(tick));
+    }
+    for (int count = 0; count <= highest; ++count)
+        svg += text(left - 8, y(count) + 4, std::to_string(count), "end");
+    svg += text((left + width - right) / 2.0L, height - 12.0L,
+                "charge found, in 10⁻¹⁹ C (bins of 0.2·10⁻¹⁹ C)");
+    const std::string turnDrops =
+        " transform=\"rotate(-90 14 " + fixed((upper + height - lower) / 2.0L, 1) + ")\"";
+    svg += text(14, (upper + height - lower) / 2.0L, "drops", "middle", turnDrops.c_str());
+    svg += "</svg>\n";
+    writePicture(folder, "class-histogram.svg", svg);
+
+    // q against n: the points and the line through the origin with slope Σq/Σn.
+    const long double qTop = std::ceil((largest + 1) * e / 4) * 4;
+    Scatter byNumber {"Charge against number of elementary charges", 420, 420,
+                      static_cast<long double>(largest + 1), qTop};
+    std::string drawn = byNumber.axes(2, 4, "n, the number of elementary charges");
+    drawn += line(byNumber.x(0), byNumber.y(0), byNumber.x(largest + 1),
+                  byNumber.y((largest + 1) * byRatio), "stroke=\"#c04000\" stroke-width=\"1.5\"");
+    drawn += text(byNumber.x(0.5L), byNumber.y(qTop) + 14,
+                  "the line q = n × Σq/Σn, slope " + fixed(byRatio, 3) + tenToThe(-19) + " C",
+                  "start", " fill=\"#c04000\"");
+    for (std::size_t i = 0; i < q.size(); ++i)
+        drawn += byNumber.point(std::round(usable[i]->charges), q[i]);
+    writePicture(folder, "class-q-against-n.svg", drawn + "</svg>\n");
+
+    // Charge against drop number: bands at whole multiples of e, with empty stripes between.
+    Scatter byDrop {"Charge against drop number", 720, 360, static_cast<long double>(q.size() + 1),
+                    qTop};
+    drawn = byDrop.axes(5, 4, "drop number, in the order measured");
+    for (int n = 1; n * e < qTop; ++n)
+        drawn += line(byDrop.x(0), byDrop.y(n * e), byDrop.x(q.size() + 1), byDrop.y(n * e),
+                      "stroke=\"#c04000\" stroke-dasharray=\"4 3\" stroke-width=\"0.8\"");
+    drawn += text(byDrop.x(q.size() + 1), byDrop.y(qTop) - 6,
+                  "dashed: whole multiples of " + ChargeUnit, "end", " fill=\"#c04000\"");
+    for (std::size_t i = 0; i < q.size(); ++i)
+        drawn += byDrop.point(static_cast<long double>(i + 1), q[i]);
+    writePicture(folder, "class-charges.svg", drawn + "</svg>\n");
+}
+
+/// How the readings' uncertainty carries into the charge: q ∝ t^(-3/2) / U, so
+/// δq/q = (3/2) δt/t + δU/U.
+void uncertaintyTable()
+{
+    beginBlock("uncertainty");
+    std::cout << "| Radius | One division takes | ±0.1 s gives in q | Charges that blur together | "
+                 "Five divisions take | ±0.1 s gives in q | Charges that blur together | "
+                 "The balance looks still over |\n"
+                 "|---|---|---|---|---|---|---|---|\n";
+    for (int radius : Radii) {
+        const long double fall = displacement(radius, 0);
+        std::cout << "| " << micrometres(radius);
+        for (int divisions : {1, 5}) {
+            const long double t = exactSeconds(fall, divisions);
+            const long double relative = 1.5L * ReadingError / t;
+            // Charges n and n + 1 blur together once n times the uncertainty reaches half a charge.
+            const int blurred = static_cast<int>(std::ceil(0.5L / relative));
+            std::cout << " | " << fixed(t, 2) << " s | ±" << fixed(relative * 100, 1) << " % | "
+                      << (blurred > LargestCharge ? "none (from " + std::to_string(blurred) + " e)"
+                                                  : "from " + std::to_string(blurred) + " e");
+        }
+        // The slider settings around the balance of the smallest charge the supply can hold at
+        // which the drop moves less than a pixel in ten seconds.
+        int charges = 1;
+        while (balanceVoltage(radius, charges) > 50.0L)
+            ++charges;
+        int still = 0;
+        for (int32_t setting = 1; setting <= FullScale; ++setting)
+            if (std::fabs(displacement(radius, -charges, setting, +1)) * StillSteps < 1.0L)
+                ++still;
+        const long double volts = balanceVoltage(radius, charges);
+        std::cout << " | " << fixed(still / 100.0L, 2) << " V around " << fixed(volts, 2) << " V ("
+                  << charges << " e), ±" << fixed(still / 200.0L / volts * 100, 1) << " % |\n";
+    }
     endBlock();
 }
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
+    const std::string pictures = argc > 1 ? argv[1] : "";
+    const std::vector<Measured> classroom = measureClass(1909, 2);
+    const std::vector<Measured> manyGroups = measureClass(1913, 8);
+    constantsTable("constants");
+    pictureScale();
     fallingTable();
     balanceTable();
-    classTable();
+    classTable(classroom);
+    manyDrops(manyGroups, pictures);
+    uncertaintyTable();
     sameRadiusTable();
     sameChargeTable("same-positive-charge", fixedmode::PositiveCharge);
     sameChargeTable("same-negative-charge", fixedmode::NegativeCharge);
+    fallingAtFiftyVolts();
     return 0;
 }

@@ -9,12 +9,12 @@
     </message>
     <message>
         <source>1 drop floating between the plates</source>
-        <translation>1 Tröpfchen schwebt zwischen den Platten</translation>
+        <translation>1 Tröpfchen zwischen den Platten</translation>
     </message>
     <message>
         <source>%1 drops floating between the plates</source>
         <extracomment>Two or more drops.</extracomment>
-        <translation>%1 Tröpfchen schweben zwischen den Platten</translation>
+        <translation>%1 Tröpfchen zwischen den Platten</translation>
     </message>
 </context>
 <context>
@@ -72,8 +72,8 @@
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
-        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Luftdichte = 1,25 kg/m</translation>
+        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last. Write the value as %1 (1,25 or 1.25, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Luftdichte = %1 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
@@ -86,13 +86,13 @@
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
-        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation>Luftviskosität = 1,80e-5 N s /m</translation>
+        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last. Write 1.80 as %1 (1,80 or 1.80, as the user&apos;s regional settings have it) and the power of ten as ·10⁻⁵.</extracomment>
+        <translation>Luftviskosität = %1·10⁻⁵ N·s/m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
-        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation>Ortsfaktor = 9,8 m/s</translation>
+        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Fallbeschleunigung = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -104,12 +104,12 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation>&amp;Aus</translation>
+        <translation>Aussch&amp;alten</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation>&amp;Ein</translation>
+        <translation>Einsch&amp;alten</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -129,7 +129,7 @@
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation>&amp;Weiter</translation>
+        <translation>&amp;Bild freigeben</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>&amp;Add Oil</source>
-        <translation>Öl &amp;zugeben</translation>
+        <translation>Öl &amp;sprühen</translation>
     </message>
     <message>
         <source> Show Scale</source>
@@ -159,7 +159,8 @@
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation>Ein Skalenteil entspricht 0,1 mm</translation>
+        <extracomment>Write 0.1 as %1 (0,1 or 0.1, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Ein Skalenteil entspricht %1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
@@ -182,12 +183,12 @@
     <message>
         <source>&amp;Reset</source>
         <extracomment>Sets the stopwatch back to 0.0 s (not a reset of the program).</extracomment>
-        <translation>&amp;Nullstellen</translation>
+        <translation>Auf &amp;null</translation>
     </message>
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation> &amp;Faden</translation>
+        <translation> &amp;Hilfslinie</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
@@ -221,7 +222,8 @@
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation>Gleicher &amp;Radius (4e-7 m)</translation>
+        <extracomment>Every drop has the radius 0.4 micrometre; write 0.4 as %1 (0,4 or 0.4, as the user&apos;s regional settings have it): &quot;(%1 µm)&quot;.</extracomment>
+        <translation>Gleicher &amp;Radius (%1 µm)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>
@@ -291,7 +293,7 @@
     </message>
     <message>
         <source>Show Thread</source>
-        <translation>Faden</translation>
+        <translation>Hilfslinie</translation>
     </message>
     <message>
         <source>Stops or restarts the drops and the stopwatch</source>

@@ -72,27 +72,27 @@
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
-        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Dens. del aire = 1,25 kg/m</translation>
+        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last. Write the value as %1 (1,25 or 1.25, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Densidad del aire = %1 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Dens. del aceite = 857 kg/m</translation>
+        <translation>Densidad del aceite = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation>Separación de placas = 1 mm</translation>
+        <translation>Separación entre placas = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
-        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation>Visc. del aire = 1,80e-5 N s /m</translation>
+        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last. Write 1.80 as %1 (1,80 or 1.80, as the user&apos;s regional settings have it) and the power of ten as ·10⁻⁵.</extracomment>
+        <translation>Viscosidad del aire = %1·10⁻⁵ N·s/m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
-        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation>Gravedad = 9,8 m/s</translation>
+        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Gravedad = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -104,32 +104,32 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation>Apa&amp;gar</translation>
+        <translation>Apaga&amp;r</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation>&amp;Encender</translation>
+        <translation>Encende&amp;r</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation>&amp;Detener</translation>
+        <translation>Dete&amp;ner</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation>&amp;Iniciar</translation>
+        <translation>I&amp;niciar</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation>&amp;Congelar imagen</translation>
+        <translation>Congelar &amp;imagen</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation>Des&amp;congelar</translation>
+        <translation>Cont&amp;inuar</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
@@ -159,7 +159,8 @@
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation>Cada división equivale a 0,1 mm</translation>
+        <extracomment>Write 0.1 as %1 (0,1 or 0.1, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Cada división equivale a %1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
@@ -182,12 +183,12 @@
     <message>
         <source>&amp;Reset</source>
         <extracomment>Sets the stopwatch back to 0.0 s (not a reset of the program).</extracomment>
-        <translation>&amp;Reiniciar</translation>
+        <translation>Poner a &amp;cero</translation>
     </message>
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation> Ver &amp;hilo</translation>
+        <translation> Línea &amp;guía</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
@@ -221,7 +222,8 @@
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation>Mismo &amp;radio (4e-7 m)</translation>
+        <extracomment>Every drop has the radius 0.4 micrometre; write 0.4 as %1 (0,4 or 0.4, as the user&apos;s regional settings have it): &quot;(%1 µm)&quot;.</extracomment>
+        <translation>Mismo &amp;radio (%1 µm)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>
@@ -263,7 +265,7 @@
     </message>
     <message>
         <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation>El cuadrado de la vista que amplía la imagen de la lupa</translation>
+        <translation>El recuadro de la vista que la imagen de la lupa muestra ampliado</translation>
     </message>
     <message>
         <source>Control panel</source>
@@ -291,7 +293,7 @@
     </message>
     <message>
         <source>Show Thread</source>
-        <translation>Ver hilo</translation>
+        <translation>Línea guía</translation>
     </message>
     <message>
         <source>Stops or restarts the drops and the stopwatch</source>

@@ -72,27 +72,27 @@
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
-        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Masse vol. air = 1,25 kg/m</translation>
+        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last. Write the value as %1 (1,25 or 1.25, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Masse volumique de l&apos;air = %1 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Masse vol. huile = 857 kg/m</translation>
+        <translation>Masse volumique de l&apos;huile = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation>Écart des plaques = 1 mm</translation>
+        <translation>Distance entre les plaques = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
-        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation>Viscosité air = 1,80e-5 N s /m</translation>
+        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last. Write 1.80 as %1 (1,80 or 1.80, as the user&apos;s regional settings have it) and the power of ten as ·10⁻⁵.</extracomment>
+        <translation>Viscosité de l&apos;air = %1·10⁻⁵ N·s/m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
-        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation>Pesanteur = 9,8 m/s</translation>
+        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Pesanteur g = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -104,27 +104,27 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation>Arrê&amp;t</translation>
+        <translation>&amp;Arrêt</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation>&amp;Marche</translation>
+        <translation>M&amp;arche</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation>&amp;Stop</translation>
+        <translation>Sto&amp;p</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation>&amp;Départ</translation>
+        <translation>Dé&amp;part</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation>Fi&amp;ger l&apos;image</translation>
+        <translation>Fige&amp;r l&apos;image</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
@@ -159,7 +159,8 @@
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation>Une graduation vaut 0,1 mm</translation>
+        <extracomment>Write 0.1 as %1 (0,1 or 0.1, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Une graduation vaut %1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
@@ -221,7 +222,8 @@
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation>Même &amp;rayon (4e-7 m)</translation>
+        <extracomment>Every drop has the radius 0.4 micrometre; write 0.4 as %1 (0,4 or 0.4, as the user&apos;s regional settings have it): &quot;(%1 µm)&quot;.</extracomment>
+        <translation>Même &amp;rayon (%1 µm)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>

@@ -72,27 +72,27 @@
     </message>
     <message>
         <source>Air Density = 1.25 kg/m</source>
-        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Dens. do ar = 1,25 kg/m</translation>
+        <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last. Write the value as %1 (1,25 or 1.25, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Densidade do ar = %1 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Dens. do óleo = 857 kg/m</translation>
+        <translation>Densidade do óleo = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation>Dist. entre placas = 1 mm</translation>
+        <translation>Distância entre as placas = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
-        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last.</extracomment>
-        <translation>Visc. do ar = 1,80e-5 N s /m</translation>
+        <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last. Write 1.80 as %1 (1,80 or 1.80, as the user&apos;s regional settings have it) and the power of ten as ·10⁻⁵.</extracomment>
+        <translation>Viscosidade do ar = %1·10⁻⁵ N·s/m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
-        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last.</extracomment>
-        <translation>Gravidade = 9,8 m/s</translation>
+        <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Gravidade = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -104,7 +104,7 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation>&amp;Desligar</translation>
+        <translation>Desli&amp;gar</translation>
     </message>
     <message>
         <source>&amp;On</source>
@@ -119,7 +119,7 @@
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation>&amp;Iniciar</translation>
+        <translation>Inicia&amp;r</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
@@ -129,7 +129,7 @@
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation>Des&amp;congelar tela</translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
@@ -159,7 +159,8 @@
     </message>
     <message>
         <source>Each grid is 0.1 mm</source>
-        <translation>Cada divisão equivale a 0,1 mm</translation>
+        <extracomment>Write 0.1 as %1 (0,1 or 0.1, as the user&apos;s regional settings have it).</extracomment>
+        <translation>Cada divisão equivale a %1 mm</translation>
     </message>
     <message>
         <source>&amp;Clean Up</source>
@@ -187,7 +188,7 @@
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation> Ver &amp;fio</translation>
+        <translation> &amp;Linha guia</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
@@ -221,7 +222,8 @@
     </message>
     <message>
         <source>Same &amp;Radius (4e-7 m)</source>
-        <translation>Mesmo &amp;raio (4e-7 m)</translation>
+        <extracomment>Every drop has the radius 0.4 micrometre; write 0.4 as %1 (0,4 or 0.4, as the user&apos;s regional settings have it): &quot;(%1 µm)&quot;.</extracomment>
+        <translation>Mesmo &amp;raio (%1 µm)</translation>
     </message>
     <message>
         <source>Same +ve &amp;Charge</source>
@@ -291,7 +293,7 @@
     </message>
     <message>
         <source>Show Thread</source>
-        <translation>Ver fio</translation>
+        <translation>Linha guia</translation>
     </message>
     <message>
         <source>Stops or restarts the drops and the stopwatch</source>

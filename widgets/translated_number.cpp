@@ -1,0 +1,14 @@
+#include "translated_number.h"
+
+#include <QLocale>
+
+namespace korvane {
+
+QString withNumber(const QString &text, double value, int decimals)
+{
+    if (!text.contains(QLatin1String("%1")))
+        return text;
+    return text.arg(QLocale().toString(value, 'f', decimals));
+}
+
+} // namespace korvane
