@@ -2,21 +2,17 @@
 # Every text a user or a screen reader meets is translated in every language: lupdate, run on
 # the sources into scratch copies of the .ts files, must find no text that a file lacks or
 # leaves unfinished, and no translated text that the sources no longer have.
-#   check_translations.sh <lupdate> <translations folder> <source folder>...
+#   check_translations.sh <lupdate> <translations folder> <lupdate's options and sources>...
 set -uo pipefail
 lupdate=$1 translations=$2
 shift 2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-sources=()
-for folder in "$@"; do
-    sources+=("$folder"/*.cpp)
-done
 failures=0
 for ts in "$translations"/*.ts; do
     copy=$scratch/$(basename "$ts")
     cp "$ts" "$copy"
-    if ! "$lupdate" -locations none "${sources[@]}" -ts "$copy" >"$scratch/report" 2>&1; then
+    if ! "$lupdate" -locations none "$@" -ts "$copy" >"$scratch/report" 2>&1; then
         cat "$scratch/report"
         echo "FAIL: lupdate could not read the sources for $(basename "$ts")"
         failures=$((failures + 1))
