@@ -9,7 +9,7 @@
 # dpkg-source unpacks it; Wine runs the tests and the installer.
 windows_packages=(build-essential cmake ninja-build g++-mingw-w64-x86-64-posix
                   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-                  debian-keyring gpgv dpkg-dev nsis zip fonts-liberation2)
+                  debian-keyring gpgv dpkg-dev nsis imagemagick)
 windows_test_packages=("${windows_packages[@]}" wine64 wine xvfb xauth xdotool xclip
                        x11-utils imagemagick)
 
@@ -138,11 +138,115 @@ windows_check_tools() {
     command -v makensis >/dev/null || windows_fail "no makensis (from nsis)"
 }
 
+# Configures a cross build of Korvane in $1 against the Qt in $2; the rest are CMake options.
+windows_configure() {
+    local build=$1 qt=$2
+    shift 2
+    cmake -S . -B "$build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+        -DKORVANE_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations \
+        -DCMAKE_BUILD_TYPE=Release -DKORVANE_WERROR=ON "$@" >"$build.configure.log" 2>&1 ||
+        { tail -20 "$build.configure.log" >&2; windows_fail "configuring the cross build failed"; }
+}
+
+# The DLLs that the Windows binaries named import, found in the folders given after "--",
+# copied beside them, and theirs in turn. What none of the folders holds is Windows' own.
+windows_copy_imports() {
+    local target=$1 binaries=() folders=() binary dll folder
+    shift
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do binaries+=("$1") && shift; done
+    shift
+    folders=("$@")
+    while [ ${#binaries[@]} -gt 0 ]; do
+        binary=${binaries[0]} binaries=("${binaries[@]:1}")
+        for dll in $($windows_triplet-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p'); do
+            [ -e "$target/$dll" ] && continue
+            for folder in "${folders[@]}"; do
+                if [ -f "$folder/$dll" ]; then
+                    cp "$folder/$dll" "$target/$dll"
+                    binaries+=("$target/$dll")
+                    break
+                fi
+            done
+        done
+    done
+}
+
+# The folders that hold the DLLs the program may import: Qt's and the compiler's runtime.
+windows_dll_folders() {
+    local qt=$1
+    echo "$qt/bin"
+    dirname "$($windows_triplet-g++-posix -print-file-name=libstdc++-6.dll)"
+    dirname "$($windows_triplet-g++-posix -print-file-name=libwinpthread-1.dll)"
+}
+
+# The program's folder as installed: korvane.exe, the DLLs it imports, the Windows platform
+# plugin and the licences.
+windows_stage() {
+    local build=$1 qt=$2 stage=$3 version=$4 folders
+    mapfile -t folders < <(windows_dll_folders "$qt")
+    rm -rf "$stage"
+    mkdir -p "$stage/platforms"
+    cp "$build/app/korvane.exe" "$stage/"
+    cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
+    $windows_triplet-strip "$stage/korvane.exe"
+    windows_copy_imports "$stage" "$stage/korvane.exe" -- "${folders[@]}"
+    windows_copy_imports "$stage" "$stage/platforms/qwindows.dll" -- "${folders[@]}"
+    # Debian's MinGW runtime DLLs carry their debugging information: a tenth of the size without.
+    find "$stage" -name '*.dll' -exec $windows_triplet-strip --strip-unneeded {} +
+    sed 's/$/\r/' /usr/share/common-licenses/GPL-3 >"$stage/COPYING.txt"
+    sed 's/$/\r/' /usr/share/common-licenses/LGPL-3 >"$stage/COPYING.LESSER.txt"
+    sed 's/$/\r/' >"$stage/README.txt" <<TEXT
+Korvane $version for 64-bit Windows 10 and 11
+
+Korvane is free software under the GNU General Public License, version 3 or later
+(COPYING.txt). It includes, unchanged and as separate DLLs, Qt $(windows_host_qt_version)
+(Qt6*.dll, platforms/qwindows.dll) under the GNU Lesser General Public License, version 3
+(COPYING.LESSER.txt), built from Debian's qt6-base source package of that version, and the
+MinGW-w64 GCC runtime (libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll) under the
+GCC Runtime Library Exception. The DLLs may be replaced by compatible builds of your own.
+
+Start korvane.exe.
+TEXT
+}
+
+# The uninstaller's list: every installed file, then every folder, deepest first.
+windows_file_list() {
+    local stage=$1 path
+    (cd "$stage" && find . -type f | sort) | while read -r path; do
+        path=${path#./}
+        echo "Delete \"\$INSTDIR\\${path//\//\\}\""
+    done
+    (cd "$stage" && find . -mindepth 1 -type d | sort -r) | while read -r path; do
+        path=${path#./}
+        echo "RMDir \"\$INSTDIR\\${path//\//\\}\""
+    done
+}
+
 windows_build() {
-    local start=$SECONDS qt
+    local start=$SECONDS qt build=$windows_dir/korvane version stage
     tools/install-missing "${windows_packages[@]}"
     windows_check_tools
     mkdir -p "$windows_dir"
     qt=$(windows_qt)
     echo "== tools/dev windows: Qt ready in $qt after $((SECONDS - start)) s"
+
+    windows_configure "$build" "$qt"
+    cmake --build "$build" --target korvane -j "$jobs"
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    stage=$windows_dir/stage/Korvane-$version
+    windows_stage "$build" "$qt" "$stage" "$version"
+
+    local zip=$windows_dir/korvane-$version-win64.zip setup=$windows_dir/korvane-$version-setup.exe
+    rm -f "$zip" "$setup"
+    (cd "$(dirname "$stage")" && cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+    windows_file_list "$stage" >"$windows_dir/uninstall-files.nsh"
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/app/korvane.ico" \
+        -DFILES="$windows_dir/uninstall-files.nsh" -DOUTFILE="$setup" \
+        -DSIZE_KB="$(du -sk "$stage" | cut -f1)" data/windows/korvane.nsi ||
+        windows_fail "makensis failed"
+    echo "== tools/dev windows: done after $((SECONDS - start)) s"
+    ls -l "$setup" "$zip"
 }
