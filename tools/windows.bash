@@ -270,6 +270,8 @@ windows_wine_prefix() {
     wineserver -w
     [ -f "$WINEPREFIX/system.reg" ] || windows_fail "wineboot made no Wine prefix (see $windows_dir/wineboot.log)"
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    # Wine 8 presents itself as Windows 7, which the installer refuses as Qt 6 does.
+    wine winecfg -v win10 >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ \
         /d 'Liberation Sans' /f >/dev/null 2>&1
     wineserver -w
@@ -316,6 +318,137 @@ windows_test_suites() {
     ((${#failed[@]} == 0))
 }
 
+# Where the controls are in the window, which Wine shows without a frame when no window
+# manager runs: from the window's fixed layout, as the Linux program test has them.
+windows_picture_at=(18 51)  # the apparatus picture's top-left corner
+windows_add_oil_at=(99 466)
+windows_freeze_at=(699 446)
+windows_options_at=(67 9)
+
+windows_window() {
+    local title=$1 _
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1 && return
+        sleep 0.2
+    done
+    return 1
+}
+
+# One check of the program under Wine: says what it checked, and stops the run if it failed.
+windows_check() {
+    local what=$1
+    shift
+    if "$@"; then echo "  ok: $what"; else echo "  FAILED: $what" && return 1; fi
+}
+
+windows_more_than() { [ "$1" -gt "$2" ]; }
+windows_has_window() { windows_window "$1" >/dev/null; }
+
+# The About box that opens at start-up, until it has closed itself.
+windows_about_box_closed() {
+    local _
+    windows_has_window "Korvane About" || return 1
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '^Korvane About$' >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+windows_has_key() { wine reg query "$1" >/dev/null 2>&1; }
+
+# The installer run silently, the installed program driven on a virtual X server (its window
+# found, oil added, the picture copied and read back from the clipboard, the Constants dialog
+# and the About box opened, and in German), screenshots saved in doc/, then the silent
+# uninstall and what it left behind.
+windows_test_program() {
+    local setup=$1 shots=$windows_dir/shots xvfb display window before changed installed
+    local appdata uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvane'
+    rm -rf "$shots" && mkdir -p "$shots"
+    # Wine names the Windows user after the Unix one.
+    appdata=$WINEPREFIX/drive_c/users/$(id -un)/AppData
+    installed=$appdata/Local/Programs/Korvane
+    # The display first: Wine's desktop process, started by the first Windows program of a
+    # session, keeps the display it found.
+    wineserver -k 2>/dev/null || true
+    exec {xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+    windows_xvfb=$!
+    trap 'kill "$windows_xvfb" 2>/dev/null || true' EXIT
+    read -r -t 10 display <&"$xvfb" || windows_fail "Xvfb did not start"
+    export DISPLAY=:$display
+
+    wine "$setup" /S && wineserver -w
+    windows_check "silent install into $installed" test -f "$installed/korvane.exe" || return 1
+    windows_check "Start-menu entry" \
+        test -f "$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk" || return 1
+    windows_check "Apps and features: $(wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -o 'DisplayVersion.*' | tr -s ' ')" \
+        windows_has_key "$uninstall_key" || return 1
+
+    (cd "$installed" && exec wine ./korvane.exe) >"$shots/korvane.log" 2>&1 &
+    window=$(windows_window Korvane) || { echo "  FAILED: no Korvane window"; return 1; }
+    echo "  ok: its window, $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')"
+    windows_check "the About box at start-up, closed by itself" windows_about_box_closed || true
+    import -window root "$shots/before.png"
+    xdotool mousemove --window "$window" "${windows_add_oil_at[@]}" click 1
+    sleep 1.5
+    import -window root "$shots/main.png"
+    changed=$(compare -metric AE "$shots/before.png" "$shots/main.png" null: 2>&1 || true)
+    windows_check "Add Oil: $changed pixels changed" windows_more_than "$changed" 30 || return 1
+
+    xdotool mousemove --window "$window" "${windows_freeze_at[@]}" click 1
+    sleep 0.5
+    import -window root "$shots/frozen.png"
+    xdotool key ctrl+c
+    local targets
+    for _ in $(seq 20); do
+        sleep 0.5
+        # Asking what the clipboard offers first lets Wine publish the bitmap.
+        targets=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null | tr '\n' ' ')
+        [[ " $targets " == *" image/png "* ]] || continue
+        xclip -selection clipboard -t image/png -o >"$shots/clipboard.png" 2>/dev/null && break
+    done
+    windows_check "clipboard: $(identify -format '%wx%h' "$shots/clipboard.png" 2>&1)" \
+        test "$(identify -format '%wx%h' "$shots/clipboard.png" 2>/dev/null)" = 765x336 || return 1
+    read -r x y < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+    # The zoom box and its label are controls over the picture; everything else is the same.
+    changed=$(convert "$shots/frozen.png" -crop "765x336+$((x + windows_picture_at[0]))+$((y + windows_picture_at[1]))" \
+        +repage png:- | compare -metric AE - "$shots/clipboard.png" null: 2>&1 || true)
+    windows_check "the copied picture is the one shown but for $changed pixels of the zoom box" \
+        windows_more_than 4129 "$changed" || return 1
+
+    xdotool mousemove --window "$window" "${windows_options_at[@]}" click 1
+    sleep 0.5
+    xdotool key Up Return # the menu's last item, Show constants
+    windows_check "Constants dialog" windows_has_window Constants || true
+    sleep 0.5
+    import -window root "$shots/constants.png"
+    xdotool key Escape
+    sleep 0.5
+    xdotool key alt+h Return
+    windows_check "About box" windows_has_window "Korvane About" || true
+    sleep 0.5
+    import -window root "$shots/about.png"
+    wineserver -k || true
+
+    (cd "$installed" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 exec wine ./korvane.exe) \
+        >>"$shots/korvane.log" 2>&1 &
+    window=$(windows_window Korvane) || { echo "  FAILED: no window in German"; return 1; }
+    windows_about_box_closed || true
+    xdotool mousemove --window "$window" "${windows_add_oil_at[@]}" click 1
+    sleep 1.5
+    import -window root "$shots/german.png"
+    wineserver -k || true
+    exec {xvfb}<&-
+    kill "$windows_xvfb" 2>/dev/null || true
+
+    wine "$installed/uninstall.exe" /S && wineserver -w
+    sleep 1 && wineserver -w # the uninstaller runs from a copy of itself
+    local left
+    left=$( (find "$installed" "$appdata/Roaming/Microsoft/Windows/Start Menu/Programs" \
+        -iname '*korvane*' 2>/dev/null; find "$installed" 2>/dev/null) | sort -u || true)
+    if windows_has_key "$uninstall_key"; then left+=" $uninstall_key"; fi
+    windows_check "silent uninstall leaves: ${left:-nothing}" test -z "$left"
+}
+
 windows_test() {
     local start=$SECONDS qt status=0
     tools/install-missing "${windows_test_packages[@]}"
@@ -324,6 +457,11 @@ windows_test() {
     qt=$(windows_qt)
     windows_wine_prefix
     windows_test_suites "$qt" || status=1
+    echo "== tools/dev windows-test: the installer and the program under Wine"
+    local setup
+    setup=$(ls "$windows_dir"/korvane-*-setup.exe 2>/dev/null | tail -1)
+    [ -n "$setup" ] || windows_fail "no installer: run tools/dev windows first"
+    windows_test_program "$setup" || status=1
     echo "== tools/dev windows-test: done after $((SECONDS - start)) s"
     return "$status"
 }
