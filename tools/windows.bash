@@ -1,0 +1,467 @@
+# The Windows build, sourced by tools/dev for `tools/dev windows` and `tools/dev windows-test`.
+#
+# A shared, minimal Qt of the host's own version is cross-built once for 64-bit Windows with
+# MinGW-w64, from Debian's source package (so Debian's patches apply), into a cache outside
+# the work tree that is reused while the version matches. Korvane is then cross-built against
+# it and packed as an installer (NSIS) and a portable zip in build/windows.
+
+# posix-thread MinGW for std::thread; the keyrings and gpgv check the Qt source's signature,
+# dpkg-source unpacks it; Wine runs the tests and the installer.
+windows_packages=(build-essential cmake ninja-build g++-mingw-w64-x86-64-posix
+                  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+                  debian-keyring gpgv dpkg-dev nsis imagemagick)
+windows_test_packages=("${windows_packages[@]}" fonts-liberation2 fonts-dejavu-core wine64 wine xvfb xauth xdotool xclip
+                       x11-utils imagemagick fonts-wine)
+
+windows_dir=$PWD/build/windows
+windows_triplet=x86_64-w64-mingw32
+
+# Stops with one line naming the cause.
+windows_fail() {
+    echo "tools/dev windows: $*" >&2
+    exit 1
+}
+
+# The host's Qt, whose version the cross-built one must match exactly: its moc, rcc and uic
+# generate the code of both.
+windows_host_qt_version() {
+    dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null
+}
+
+# This machine's own apt sources with deb-src in place of deb, in a private apt configuration
+# under the build folder: the host's package lists and caches stay untouched, and no host name
+# lives in the repository.
+windows_apt_setup() {
+    local apt=$1 file
+    rm -rf "$apt/sources.list.d"
+    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial"
+    : >"$apt/sources.list"
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$file" ] && sed -n 's/^[ \t]*deb[ \t]/deb-src /p' "$file" >>"$apt/sources.list"
+    done
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$file" ] || continue
+        sed 's/^\([Tt]ypes:\).*/\1 deb-src/' "$file" >"$apt/sources.list.d/${file##*/}"
+    done
+}
+
+windows_apt() {
+    local apt=$windows_dir/apt
+    apt-get -q -o Dir::Etc::SourceList="$apt/sources.list" \
+        -o Dir::Etc::SourceParts="$apt/sources.list.d" -o Dir::State::Lists="$apt/lists" \
+        -o Dir::Cache="$apt/cache" "$@"
+}
+
+# Fetches the Debian source of the host's Qt, checks the .dsc's signature against Debian's
+# keyrings and unpacks it (dpkg-source checks the tarballs against the .dsc's checksums and
+# applies Debian's patches). Prints the unpacked folder.
+windows_qt_source() {
+    local version=$1 source=$windows_dir/qt-source dsc keyring keyrings=()
+    dsc=$source/qt6-base_${version#*:}.dsc
+    windows_apt_setup "$windows_dir/apt"
+    windows_apt update >"$windows_dir/apt/update.log" 2>&1 ||
+        windows_fail "apt-get update of the source indices failed (see $windows_dir/apt/update.log)"
+    rm -rf "$source" && mkdir -p "$source"
+    (cd "$source" && windows_apt source --download-only "qt6-base=$version") \
+        >"$windows_dir/apt/source.log" 2>&1 ||
+        windows_fail "no Qt source for the host's version $version in the apt sources"
+    for keyring in /usr/share/keyrings/debian-keyring.gpg \
+        /usr/share/keyrings/debian-maintainers.gpg; do
+        [ -f "$keyring" ] && keyrings+=(--keyring "$keyring")
+    done
+    gpgv "${keyrings[@]}" "$dsc" >"$source/gpgv.log" 2>&1 ||
+        windows_fail "the signature of $(basename "$dsc") does not check out against Debian's keyring"
+    dpkg-source --no-check -x "$dsc" "$source/qtbase" >"$source/dpkg-source.log" 2>&1 ||
+        windows_fail "dpkg-source could not unpack $(basename "$dsc")"
+    echo "$source/qtbase"
+}
+
+# What of Qt is built: Core, Gui, Widgets and Test with the Windows platform plugin and the
+# offscreen one for the tests. The rest is off: the program does not use it, and each part
+# adds build time and DLLs to ship.
+windows_qt_options=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_vulkan=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF
+    -DFEATURE_fontconfig=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF
+    # Debian's source lacks wintab.h; without Direct2D 1.1 the platform plugin still links.
+    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF
+    # Qt's own copies, so that no third-party DLL has to ship beside it.
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF
+)
+
+# The cross-built Qt for the host's version, built unless the cache already holds it. Prints
+# its prefix.
+windows_qt() {
+    local version upstream prefix stamp wanted source build
+    version=$(windows_host_qt_version)
+    [ -n "$version" ] || windows_fail "qt6-base-dev is not installed"
+    upstream=${version#*:} upstream=${upstream%%[+-]*}
+    prefix=${XDG_CACHE_HOME:-$HOME/.cache}/korvane/qt-$upstream-mingw64
+    stamp=$prefix/korvane-qt.stamp
+    wanted=$(printf '%s\n' "qt6-base $version" "$($windows_triplet-g++-posix --version | head -1)" \
+        "${windows_qt_options[@]}")
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
+        echo "$prefix"
+        return
+    fi
+
+    echo "== tools/dev windows: Qt $version for Windows, once, into $prefix" >&2
+    source=$(windows_qt_source "$version")
+    build=$windows_dir/qt-build
+    rm -rf "$build" "$prefix"
+    mkdir -p "$build"
+    echo "== tools/dev windows: configuring Qt (log: $build/configure.log)" >&2
+    nice -n 10 cmake -S "$source" -B "$build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+        "${windows_qt_options[@]}" >"$build/configure.log" 2>&1 ||
+        { tail -20 "$build/configure.log" >&2; windows_fail "configuring Qt failed"; }
+    echo "== tools/dev windows: building Qt with $jobs jobs (log: $build/build.log)" >&2
+    nice -n 10 cmake --build "$build" -j "$jobs" >"$build/build.log" 2>&1 ||
+        { tail -20 "$build/build.log" >&2; windows_fail "building Qt failed"; }
+    cmake --install "$build" >"$build/install.log" 2>&1 ||
+        { tail -20 "$build/install.log" >&2; windows_fail "installing Qt failed"; }
+    echo "$wanted" >"$stamp"
+    echo "$prefix"
+}
+
+# Stops before any long build when a tool is missing.
+windows_check_tools() {
+    command -v $windows_triplet-g++-posix >/dev/null ||
+        windows_fail "no cross compiler ($windows_triplet-g++-posix, from g++-mingw-w64-x86-64-posix)"
+    command -v makensis >/dev/null || windows_fail "no makensis (from nsis)"
+}
+
+# Configures a cross build of Korvane in $1 against the Qt in $2; the rest are CMake options.
+windows_configure() {
+    local build=$1 qt=$2
+    shift 2
+    cmake -S . -B "$build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+        -DKORVANE_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >"$build.configure.log" 2>&1 ||
+        { tail -20 "$build.configure.log" >&2; windows_fail "configuring the cross build failed"; }
+}
+
+# The DLLs that the Windows binaries named import, found in the folders given after "--",
+# copied beside them, and theirs in turn. What none of the folders holds is Windows' own.
+windows_copy_imports() {
+    local target=$1 binaries=() folders=() binary dll folder
+    shift
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do binaries+=("$1") && shift; done
+    shift
+    folders=("$@")
+    while [ ${#binaries[@]} -gt 0 ]; do
+        binary=${binaries[0]} binaries=("${binaries[@]:1}")
+        for dll in $($windows_triplet-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p'); do
+            [ -e "$target/$dll" ] && continue
+            for folder in "${folders[@]}"; do
+                if [ -f "$folder/$dll" ]; then
+                    cp "$folder/$dll" "$target/$dll"
+                    binaries+=("$target/$dll")
+                    break
+                fi
+            done
+        done
+    done
+}
+
+# The folders that hold the DLLs the program may import: Qt's and the compiler's runtime.
+windows_dll_folders() {
+    local qt=$1
+    echo "$qt/bin"
+    dirname "$($windows_triplet-g++-posix -print-file-name=libstdc++-6.dll)"
+    dirname "$($windows_triplet-g++-posix -print-file-name=libwinpthread-1.dll)"
+}
+
+# The program's folder as installed: korvane.exe, the DLLs it imports, the Windows platform
+# plugin and the licences.
+windows_stage() {
+    local build=$1 qt=$2 stage=$3 version=$4 folders
+    mapfile -t folders < <(windows_dll_folders "$qt")
+    rm -rf "$stage"
+    mkdir -p "$stage/platforms"
+    cp "$build/app/korvane.exe" "$stage/"
+    cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
+    $windows_triplet-strip "$stage/korvane.exe"
+    windows_copy_imports "$stage" "$stage/korvane.exe" -- "${folders[@]}"
+    windows_copy_imports "$stage" "$stage/platforms/qwindows.dll" -- "${folders[@]}"
+    # Debian's MinGW runtime DLLs carry their debugging information: a tenth of the size without.
+    find "$stage" -name '*.dll' -exec $windows_triplet-strip --strip-unneeded {} +
+    sed 's/$/\r/' /usr/share/common-licenses/GPL-3 >"$stage/COPYING.txt"
+    sed 's/$/\r/' /usr/share/common-licenses/LGPL-3 >"$stage/COPYING.LESSER.txt"
+    sed 's/$/\r/' >"$stage/README.txt" <<TEXT
+Korvane $version for 64-bit Windows 10 and 11
+
+Korvane is free software under the GNU General Public License, version 3 or later
+(COPYING.txt). It includes, unchanged and as separate DLLs, Qt $(windows_host_qt_version)
+(Qt6*.dll, platforms/qwindows.dll) under the GNU Lesser General Public License, version 3
+(COPYING.LESSER.txt), built from Debian's qt6-base source package of that version, and the
+MinGW-w64 GCC runtime (libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll) under the
+GCC Runtime Library Exception. The DLLs may be replaced by compatible builds of your own.
+
+Start korvane.exe.
+TEXT
+}
+
+# The uninstaller's list: every installed file, then every folder, deepest first.
+windows_file_list() {
+    local stage=$1 path
+    (cd "$stage" && find . -type f | sort) | while read -r path; do
+        path=${path#./}
+        echo "Delete \"\$INSTDIR\\${path//\//\\}\""
+    done
+    (cd "$stage" && find . -mindepth 1 -type d | sort -r) | while read -r path; do
+        path=${path#./}
+        echo "RMDir \"\$INSTDIR\\${path//\//\\}\""
+    done
+}
+
+windows_build() {
+    local start=$SECONDS qt build=$windows_dir/korvane version stage
+    tools/install-missing "${windows_packages[@]}"
+    windows_check_tools
+    mkdir -p "$windows_dir"
+    qt=$(windows_qt)
+    echo "== tools/dev windows: Qt ready in $qt after $((SECONDS - start)) s"
+
+    windows_configure "$build" "$qt"
+    cmake --build "$build" --target korvane -j "$jobs"
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    stage=$windows_dir/stage/Korvane-$version
+    windows_stage "$build" "$qt" "$stage" "$version"
+
+    local zip=$windows_dir/korvane-$version-win64.zip setup=$windows_dir/korvane-$version-setup.exe
+    rm -f "$zip" "$setup"
+    (cd "$(dirname "$stage")" && cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+    windows_file_list "$stage" >"$windows_dir/uninstall-files.nsh"
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/app/korvane.ico" \
+        -DFILES="$windows_dir/uninstall-files.nsh" -DOUTFILE="$setup" \
+        -DSIZE_KB="$(du -sk "$stage" | cut -f1)" data/windows/korvane.nsi ||
+        windows_fail "makensis failed"
+    echo "== tools/dev windows: done after $((SECONDS - start)) s"
+    ls -l "$setup" "$zip"
+}
+
+# The Qt Test suites that need no display: those without a GUI application object (the
+# model's and the centring's), and those with widgets, which run on Qt's offscreen platform (Linux's QT_QPA_PLATFORM does
+# not reach a Windows program, so it is named on the command line).
+windows_model_suites=(test_drops test_motion test_step test_allocations test_charge_estimate
+                      test_long_run test_centring)
+windows_suites=("${windows_model_suites[@]}" test_renderer test_dialogs test_zoom_box
+                test_control_panel test_main_window_layout test_handler_guard
+                test_accessibility test_desktop_identity test_keyboard_route test_event_storm)
+
+# A private Wine prefix under the build folder, made once: Wine's own fonts copied in, and
+# Arial resolved to Liberation Sans (metric-compatible, as on Linux) instead of a serif font.
+windows_wine_prefix() {
+    export WINEPREFIX=$windows_dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    [ -f "$WINEPREFIX/korvane-prefix.stamp" ] && return
+    rm -rf "$WINEPREFIX"
+    wine wineboot -i >"$windows_dir/wineboot.log" 2>&1 || true
+    wineserver -w
+    [ -f "$WINEPREFIX/system.reg" ] || windows_fail "wineboot made no Wine prefix (see $windows_dir/wineboot.log)"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    # Wine 8 presents itself as Windows 7, which the installer refuses as Qt 6 does.
+    wine winecfg -v win10 >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ \
+        /d 'Liberation Sans' /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/korvane-prefix.stamp"
+}
+
+# The suites cross-built and run under Wine; the Qt DLLs and the offscreen plugin beside them.
+windows_test_suites() {
+    local qt=$1 build=$windows_dir/tests folders suite results passed=0 failed=() status platform
+    windows_configure "$build" "$qt" -DBUILD_TESTING=ON
+    cmake --build "$build" --target "${windows_suites[@]}" -j "$jobs"
+    mapfile -t folders < <(windows_dll_folders "$qt")
+    # Qt looks for its plugins beside the program.
+    mkdir -p "$build/tests/platforms"
+    cp "$qt/plugins/platforms/qoffscreen.dll" "$build/tests/platforms/"
+    for suite in "${windows_suites[@]}"; do
+        [ -f "$build/tests/$suite.exe" ] || windows_fail "$suite.exe was not built"
+        windows_copy_imports "$build/tests" "$build/tests/$suite.exe" -- "${folders[@]}"
+    done
+    windows_copy_imports "$build/tests" "$build/tests/platforms/qoffscreen.dll" -- "${folders[@]}"
+    # The offscreen platform on Windows reads fonts from Qt's library folder only: there, the
+    # fonts the Linux tests have (Liberation, metric-compatible with Arial, and DejaVu).
+    mkdir -p "$build/tests/fonts"
+    cp /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
+        "$build/tests/fonts/"
+    printf '[Paths]\r\nLibraries = .\r\n' >"$build/tests/qt.conf"
+    results=$windows_dir/test-results
+    rm -rf "$results" && mkdir -p "$results"
+    for suite in "${windows_suites[@]}"; do
+        status=0 platform=(-platform offscreen)
+        [[ " ${windows_model_suites[*]} " == *" $suite "* ]] && platform=()
+        (cd "$build/tests" && timeout 900 wine "./$suite.exe" "${platform[@]}" \
+            -o "$(winepath -w "$results/$suite.xml" 2>/dev/null),junitxml" \
+            >"$results/$suite.log" 2>&1) || status=$?
+        if [ "$status" -eq 0 ]; then
+            passed=$((passed + 1))
+            echo "  passed: $suite"
+        else
+            failed+=("$suite")
+            echo "  FAILED: $suite (exit status $status; $results/$suite.xml)"
+        fi
+    done
+    echo "== tools/dev windows-test: $passed of ${#windows_suites[@]} suites pass under Wine"
+    ((${#failed[@]} == 0))
+}
+
+# Where the controls are in the window, which Wine shows without a frame when no window
+# manager runs: from the window's fixed layout, as the Linux program test has them.
+windows_picture_at=(18 51)  # the apparatus picture's top-left corner
+windows_add_oil_at=(99 466)
+windows_freeze_at=(699 446)
+windows_options_at=(67 9)
+
+windows_window() {
+    local title=$1 _
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1 && return
+        sleep 0.2
+    done
+    return 1
+}
+
+# One check of the program under Wine: says what it checked, and stops the run if it failed.
+windows_check() {
+    local what=$1
+    shift
+    if "$@"; then echo "  ok: $what"; else echo "  FAILED: $what" && return 1; fi
+}
+
+windows_more_than() { [ "$1" -gt "$2" ]; }
+windows_has_window() { windows_window "$1" >/dev/null; }
+
+# The About box that opens at start-up, until it has closed itself.
+windows_about_box_closed() {
+    local _
+    windows_has_window "Korvane About" || return 1
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '^Korvane About$' >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+windows_has_key() { wine reg query "$1" >/dev/null 2>&1; }
+
+# The installer run silently, the installed program driven on a virtual X server (its window
+# found, oil added, the picture copied and read back from the clipboard, the Constants dialog
+# and the About box opened, and in German), screenshots saved in doc/, then the silent
+# uninstall and what it left behind.
+windows_test_program() {
+    local setup=$1 shots=$windows_dir/shots xvfb display window before changed installed
+    local appdata uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvane'
+    rm -rf "$shots" && mkdir -p "$shots"
+    # Wine names the Windows user after the Unix one.
+    appdata=$WINEPREFIX/drive_c/users/$(id -un)/AppData
+    installed=$appdata/Local/Programs/Korvane
+    # The display first: Wine's desktop process, started by the first Windows program of a
+    # session, keeps the display it found.
+    wineserver -k 2>/dev/null || true
+    exec {xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+    windows_xvfb=$!
+    trap 'kill "$windows_xvfb" 2>/dev/null || true' EXIT
+    read -r -t 10 display <&"$xvfb" || windows_fail "Xvfb did not start"
+    export DISPLAY=:$display
+
+    wine "$setup" /S && wineserver -w
+    windows_check "silent install into $installed" test -f "$installed/korvane.exe" || return 1
+    windows_check "Start-menu entry" \
+        test -f "$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk" || return 1
+    windows_check "Apps and features: $(wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -o 'DisplayVersion.*' | tr -s ' ')" \
+        windows_has_key "$uninstall_key" || return 1
+
+    (cd "$installed" && exec wine ./korvane.exe) >"$shots/korvane.log" 2>&1 &
+    window=$(windows_window Korvane) || { echo "  FAILED: no Korvane window"; return 1; }
+    echo "  ok: its window, $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')"
+    windows_check "the About box at start-up, closed by itself" windows_about_box_closed || true
+    import -window root "$shots/before.png"
+    xdotool mousemove --window "$window" "${windows_add_oil_at[@]}" click 1
+    sleep 1.5
+    import -window root "$shots/main.png"
+    changed=$(compare -metric AE "$shots/before.png" "$shots/main.png" null: 2>&1 || true)
+    windows_check "Add Oil: $changed pixels changed" windows_more_than "$changed" 30 || return 1
+
+    xdotool mousemove --window "$window" "${windows_freeze_at[@]}" click 1
+    sleep 0.5
+    import -window root "$shots/frozen.png"
+    xdotool key ctrl+c
+    local targets
+    for _ in $(seq 20); do
+        sleep 0.5
+        # Asking what the clipboard offers first lets Wine publish the bitmap.
+        targets=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null | tr '\n' ' ')
+        [[ " $targets " == *" image/png "* ]] || continue
+        xclip -selection clipboard -t image/png -o >"$shots/clipboard.png" 2>/dev/null && break
+    done
+    windows_check "clipboard: $(identify -format '%wx%h' "$shots/clipboard.png" 2>&1)" \
+        test "$(identify -format '%wx%h' "$shots/clipboard.png" 2>/dev/null)" = 765x336 || return 1
+    read -r x y < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+    # The zoom box and its label are controls over the picture; everything else is the same.
+    changed=$(convert "$shots/frozen.png" -crop "765x336+$((x + windows_picture_at[0]))+$((y + windows_picture_at[1]))" \
+        +repage png:- | compare -metric AE - "$shots/clipboard.png" null: 2>&1 || true)
+    windows_check "the copied picture is the one shown but for $changed pixels of the zoom box" \
+        windows_more_than 4129 "$changed" || return 1
+
+    xdotool mousemove --window "$window" "${windows_options_at[@]}" click 1
+    sleep 0.5
+    xdotool key Up Return # the menu's last item, Show constants
+    windows_check "Constants dialog" windows_has_window Constants || true
+    sleep 0.5
+    import -window root "$shots/constants.png"
+    xdotool key Escape
+    sleep 0.5
+    xdotool key alt+h Return
+    windows_check "About box" windows_has_window "Korvane About" || true
+    sleep 0.5
+    import -window root "$shots/about.png"
+    wineserver -k || true
+
+    (cd "$installed" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 exec wine ./korvane.exe) \
+        >>"$shots/korvane.log" 2>&1 &
+    window=$(windows_window Korvane) || { echo "  FAILED: no window in German"; return 1; }
+    windows_about_box_closed || true
+    xdotool mousemove --window "$window" "${windows_add_oil_at[@]}" click 1
+    sleep 1.5
+    import -window root "$shots/german.png"
+    wineserver -k || true
+    exec {xvfb}<&-
+    kill "$windows_xvfb" 2>/dev/null || true
+
+    wine "$installed/uninstall.exe" /S && wineserver -w
+    sleep 1 && wineserver -w # the uninstaller runs from a copy of itself
+    local left
+    left=$( (find "$installed" "$appdata/Roaming/Microsoft/Windows/Start Menu/Programs" \
+        -iname '*korvane*' 2>/dev/null; find "$installed" 2>/dev/null) | sort -u || true)
+    if windows_has_key "$uninstall_key"; then left+=" $uninstall_key"; fi
+    windows_check "silent uninstall leaves: ${left:-nothing}" test -z "$left"
+}
+
+windows_test() {
+    local start=$SECONDS qt status=0
+    tools/install-missing "${windows_test_packages[@]}"
+    windows_check_tools
+    mkdir -p "$windows_dir"
+    qt=$(windows_qt)
+    windows_wine_prefix
+    windows_test_suites "$qt" || status=1
+    echo "== tools/dev windows-test: the installer and the program under Wine"
+    local setup
+    setup=$(ls "$windows_dir"/korvane-*-setup.exe 2>/dev/null | tail -1)
+    [ -n "$setup" ] || windows_fail "no installer: run tools/dev windows first"
+    windows_test_program "$setup" || status=1
+    echo "== tools/dev windows-test: done after $((SECONDS - start)) s"
+    return "$status"
+}
