@@ -147,7 +147,8 @@ windows_configure() {
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
         -DKORVANE_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >"$build.configure.log" 2>&1 ||
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" \
+        >"$build.configure.log" 2>&1 ||
         { tail -20 "$build.configure.log" >&2; windows_fail "configuring the cross build failed"; }
 }
 
@@ -189,7 +190,8 @@ windows_stage() {
     mapfile -t folders < <(windows_dll_folders "$qt")
     rm -rf "$stage"
     mkdir -p "$stage/platforms"
-    cp "$build/app/korvane.exe" "$stage/"
+    # qt_standard_project_setup puts a Windows build's programs and DLLs in one folder, the top.
+    cp "$build/korvane.exe" "$stage/"
     cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
     $windows_triplet-strip "$stage/korvane.exe"
     windows_copy_imports "$stage" "$stage/korvane.exe" -- "${folders[@]}"
@@ -285,25 +287,25 @@ windows_test_suites() {
     cmake --build "$build" --target "${windows_suites[@]}" -j "$jobs"
     mapfile -t folders < <(windows_dll_folders "$qt")
     # Qt looks for its plugins beside the program.
-    mkdir -p "$build/tests/platforms"
-    cp "$qt/plugins/platforms/qoffscreen.dll" "$build/tests/platforms/"
+    mkdir -p "$build/platforms"
+    cp "$qt/plugins/platforms/qoffscreen.dll" "$build/platforms/"
     for suite in "${windows_suites[@]}"; do
-        [ -f "$build/tests/$suite.exe" ] || windows_fail "$suite.exe was not built"
-        windows_copy_imports "$build/tests" "$build/tests/$suite.exe" -- "${folders[@]}"
+        [ -f "$build/$suite.exe" ] || windows_fail "$suite.exe was not built"
+        windows_copy_imports "$build" "$build/$suite.exe" -- "${folders[@]}"
     done
-    windows_copy_imports "$build/tests" "$build/tests/platforms/qoffscreen.dll" -- "${folders[@]}"
+    windows_copy_imports "$build" "$build/platforms/qoffscreen.dll" -- "${folders[@]}"
     # The offscreen platform on Windows reads fonts from Qt's library folder only: there, the
     # fonts the Linux tests have (Liberation, metric-compatible with Arial, and DejaVu).
-    mkdir -p "$build/tests/fonts"
+    mkdir -p "$build/fonts"
     cp /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
-        "$build/tests/fonts/"
-    printf '[Paths]\r\nLibraries = .\r\n' >"$build/tests/qt.conf"
+        "$build/fonts/"
+    printf '[Paths]\r\nLibraries = .\r\n' >"$build/qt.conf"
     results=$windows_dir/test-results
     rm -rf "$results" && mkdir -p "$results"
     for suite in "${windows_suites[@]}"; do
         status=0 platform=(-platform offscreen)
         [[ " ${windows_model_suites[*]} " == *" $suite "* ]] && platform=()
-        (cd "$build/tests" && timeout 900 wine "./$suite.exe" "${platform[@]}" \
+        (cd "$build" && timeout 900 wine "./$suite.exe" "${platform[@]}" \
             -o "$(winepath -w "$results/$suite.xml" 2>/dev/null),junitxml" \
             >"$results/$suite.log" 2>&1) || status=$?
         if [ "$status" -eq 0 ]; then
