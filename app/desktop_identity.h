@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the desktop knows the program: the id that its desktop entry, metainfo and icon are named
 // after, and the icon its windows carry.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: the application's title, the main window, then the event loop until the main window
 // closes. Without a display the program says so in one line instead of aborting; what differs
 // between operating systems is in platform.h.

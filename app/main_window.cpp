@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's behaviour: its handlers, named after their control and event, and the few
 // operations they share. Every control, caption and rectangle is built in
 // main_window_layout.cpp.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: the apparatus view across the top, the control panel below, both menus and
 // the 100 ms step timer. It owns the one apparatus state; its controls mirror that state, and
 // its handlers call the model and the redraw, then bring the controls up to date.

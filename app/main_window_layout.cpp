@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's control tree: every control with its rectangle, caption, font and colour
 // as the layout gives them, both menus, the hidden inputs of the estimate, the step timer and
 // the tab order. What the controls do is in main_window.cpp.

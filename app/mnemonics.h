@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard rule for underlined letters that several owners share ("&File", " &Flip Voltage"
 // and "&Freeze Screen" all underline F). A letter with one owner works as usual: the button is
 // clicked, the check box toggled, the menu opened. A shared letter moves through its owners,

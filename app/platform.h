@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up's dealings with the operating system, in one place: platform_posix.cpp on Linux,
 // platform_windows.cpp on Windows. Everything else is the same on both.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up on Linux: an X display or a Wayland desktop, and a UTF-8 character type for Qt.
 #include "platform.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up on Windows: the desktop is always there and Qt's strings are UTF-16 throughout, so
 // nothing needs choosing beforehand; a program without a console shows its last word in a box.
 #include "platform.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program in the user's language: its own translation and Qt's for the same language (the
 // standard buttons of the error box), both built into the program's resources. Without a
 // translation for any of the user's languages the program stays in English, its source texts.

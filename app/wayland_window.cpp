@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A compositor that maximises a window expects it to take the size it configures and may end the
 // client when it does not; a fixed-size window cannot. So the window's maximum size is lifted as
 // soon as a maximise is asked for, the compositor's size is taken, and the window at once asks to

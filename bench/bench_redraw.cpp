@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The full redraw of both pictures with a full table of floating drops, the scale and the
 // thread shown: the work of every 100 ms step and of every pointer movement during a drag, on a
 // screen at 96 dpi and on one at 200 %.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The model's share of every 100 ms tick and of every Add Oil click: one step over a full table
 // of floating drops, and one injection of ten drops.
 #include "drops.h"

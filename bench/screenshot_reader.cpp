@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the real program's screen for bench/measure-program, from screenshots alone: where the
 // apparatus picture and the controls are, how many drops are in view, and what the stopwatch
 // label says. The label is read by drawing every candidate text with the program's own widgets

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Korvane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-building for 64-bit Windows on Debian with MinGW-w64 (g++-mingw-w64-x86-64-posix):
 # the posix-thread variant, whose C++ runtime has std::thread, and whose long double is the
 # 80-bit x87 format the physics needs.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Korvane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows program (included from app/): no console window, the icon that Explorer and the
 # Start menu show, and the name and version in the file's properties.
 set_target_properties(korvane PROPERTIES WIN32_EXECUTABLE ON)

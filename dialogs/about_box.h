@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About box: the product line, the version and the program's emblem. Shown modally at
 // start-up, where it closes itself after 4 s, and again from the Help menu; once it has closed
 // itself it stays open until the user closes it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Constants dialog: the physical constants the apparatus works with, as fixed texts with
 // their units. Created once, hidden; showing it modally and closing it only hides it again.
 #pragma once

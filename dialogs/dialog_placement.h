@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the dialogs stand and how big their labels are. Both dialogs centre their frame on the
 // primary screen each time they are shown, from the first showing on; division truncates toward
 // zero, so a dialog larger than the screen gets a negative corner.

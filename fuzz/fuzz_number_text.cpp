@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the number texts and the charge estimate. Any input either converts or fails
 // with one of the messages the user is meant to see; nothing crashes, reads out of bounds or
 // gives a non-finite result, and an estimate's text reads back as the number it stands for.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the fuzz target over saved inputs, for a compiler without libFuzzer: each argument is a
 // file or a folder of files. A fault aborts, as it does under the fuzzer.
 #include <cstdint>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulated apparatus at one moment: capacitor geometry, physical constants, the drop table,
 // the supply and the stopwatch. Plain data, read and written by the operations of this folder
 // and by the main window's handlers. Standard C++ only.

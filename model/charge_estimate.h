@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The charge estimate from a timed fall (the balancing method): Stokes' law gives a drop's radius
 // from its speed of fall, the radius its mass, and the balance of weight and electric force at
 // the slider's voltage the number of elementary charges. Also the number texts it reads and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the control panel's switches do to the apparatus state: the supply, the polarity and
 // the stopwatch. The main window's controls mirror the fields these change.
 #pragma once

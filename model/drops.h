@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Spraying oil into the apparatus ten drops at a time, and emptying it again. The drop mode
 // decides which of a new drop's fields are random and which are held fixed.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random source that drop injection draws from: uniform integers in 0..n-1. The program
 // seeds it from the clock; tests give it a fixed seed or script its values.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One step of simulated time (0.1 s): the stopwatch counts, every floating drop moves at its
 // terminal velocity, drops that touch a plate retire, and one retired drop leaves the table.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules the drop table and the stopwatch keep through any sequence of actions, checked from
 // outside: each function compares the state before and after one event and returns what went
 // wrong, or an empty text. Shared by the event storm on the window and the long model run.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks what the desktop gets there: the executable,
 # the desktop entry, the metainfo and the icon at each size, all named after the one app id and
 # nothing else; the entry starts the installed executable and shows the installed icon; the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every text a user or a screen reader meets is translated in every language: lupdate, run on
 # the sources into scratch copies of the .ts files, must find no text that a file lacks or
 # leaves unfinished, and no translated text that the sources no longer have.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small helpers shared by the model's tests: a fresh apparatus and drops placed by hand.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colours the pictures are drawn in, as the tests read them back pixel by pixel.
 #pragma once
 

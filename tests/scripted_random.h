@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A random source for tests: hands out the given values in turn, over and over, and records
 // the bound of every draw.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the main window, read through Qt's accessibility interfaces:
 // a name for every control, menu and menu item, what the two pictures show, the voltage
 // readout, whose name follows its text, the slider in volts, the stopwatch, which keeps its name

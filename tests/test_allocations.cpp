@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The step and Add Oil run ten times a second for the whole lesson and must not touch the heap.
 // This executable replaces the global allocation functions to count every allocation.
 #include "drops.h"

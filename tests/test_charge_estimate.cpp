@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The charge estimate from a timed fall, the number texts it reads and the text it writes.
 #include "apparatus_state.h"
 #include "charge_estimate.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The control panel and the menu commands of the main window, driven as a student drives
 // them: the supply and the voltage slider, Flip Voltage, the stopwatch, Freeze Screen, Copy,
 // the two dialogs and the start-up reset. The keyboard's own ways are test_keyboard_route's.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the desktop knows the program's windows: every window carries the program's icon, at the
 // sizes window decorations use, each drawn for its size.
 #include "desktop_identity.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Constants dialog and the About box: their look, their ways out, and the box's 4 s close.
 #include "about_box.h"
 #include "const_dialog.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Add Oil and Clean Up: which slots are filled, what each drop mode gives a new drop, in which
 // order the random draws are made, and when the button is enabled.
 #include "drops.h"

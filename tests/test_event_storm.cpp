@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A lesson's worth of fast, random use of the main window, played from a seed: clicks, keys and
 // mnemonics on every control, the slider by arrows, pages, Home/End and thumb drags, the zoom
 // box dragged anywhere, clicks and secondary clicks on the view, the menus and their commands,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one error mechanism: an error raised in a handler ends that handler, is shown once in the
 // application's message box with a period added as the rule says, and the program carries on.
 #include "charge_estimate.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The control panel without a mouse: Tab walks the layout's focus stops, Space (or Enter on a
 // push button) or the arrow keys do what a click or a drag does, the slider's keys go the way its
 // readout does, an underlined letter acts or moves through the controls and menus that share it,

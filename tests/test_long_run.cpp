@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A million steps, about 28 hours of simulated lesson, on the model alone: oil is added whenever
 // Add Oil is enabled, and the drop mode, the voltage, the polarity, the supply and the
 // stopwatch are changed along the way. The table's rules hold after every step and every

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as it stands right after start-up: every control where the layout puts it,
 // with its caption, state, font and hint; both menus; the tab order; the step timer; the exit
 // button's picture; the apparatus state the creation leaves; and the same look under a dark theme.

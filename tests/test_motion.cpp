@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How far a drop moves in one step: the teachers' worked figures for each radius, the electric
 // force's sign and size, and an independent estimate from Stokes' law.
 #include "model_fixtures.h"

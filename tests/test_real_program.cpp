@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program under a virtual X server, driven as a student would: wait for the About box
 // to close itself, add oil, freeze, copy the picture into another program, quit from the menu.
 #include "picture_colours.h"

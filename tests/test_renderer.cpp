@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The apparatus picture and the zoom picture, sampled at the pixels that matter: the plates'
 // rows, the signs' cells, the scale's rows, the thread's column and the drops' boxes.
 #include "apparatus_renderer.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bookkeeping of a step: when drops touch a plate, how retired drops leave the table while
 // the floating ones keep their order, when Add Oil comes back, and the stopwatch.
 #include "model_fixtures.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dragging the zoom box over the apparatus view and placing the reference thread, driven with
 // pointer events on the real main window.
 #include "main_window.h"

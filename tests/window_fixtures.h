@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers shared by the tests that drive the main window: finding its controls by name,
 // recording the errors its handlers report, and checking that its controls mirror its state.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The figures of the teacher's guide (doc/teaching.md) and the students' worksheet: what students
 // read with each radius and charge, and what a class finds. Every time comes from running the
 // model's own step on drops placed between the plates and counting the stopwatch as a student

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Korvane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows build, sourced by tools/dev for `tools/dev windows` and `tools/dev windows-test`.
 #
 # A shared, minimal Qt of the host's own version is cross-built once for 64-bit Windows with

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the apparatus picture (plates, polarity signs, scale, thread, drops) and the zoom picture
 // (the drops under the zoom box, magnified six times) from a const state into two images.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An image control: shows a picture drawn elsewhere and reports pointer presses on it, and when
 // its screen's density no longer matches the picture's.
 #pragma once

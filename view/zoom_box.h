@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The zoom box: a 25 x 25 square outline lying over the apparatus picture, which shows through
 // its clear interior. It reports the pointer's press, movement and release relative to itself;
 // from a press to the release it keeps receiving the pointer, wherever the pointer goes.

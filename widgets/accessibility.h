@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader learns beyond what Qt's own interfaces tell it: the pictures are images,
 // the voltage slider reads in volts, and the stopwatch keeps its name while it runs and tells
 // its time when it stops or is reset. Each window names and describes its controls where it

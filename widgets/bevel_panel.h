@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A panel with the look of the classic desktop: an outer and an inner bevel, a border of the
 // panel's colour between them, and optionally a sunken single-line edge around it all.
 #pragma once

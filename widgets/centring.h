@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the windows are centred: the arithmetic as plain functions of sizes, and the move. Division
 // truncates toward zero, so a window larger than the screen gets a negative corner.
 #pragma once

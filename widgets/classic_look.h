@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The classic desktop look and feel that the platform's style lacks: one light palette for every
 // window whatever the desktop's theme, group boxes with an etched frame whose caption sits in
 // the top line, check boxes whose caption stands close to the box so that the layout's widths

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one way every handler of every window runs: an error raised inside a handler ends that
 // handler and is shown in a message box titled with the application's name; the program then
 // carries on.

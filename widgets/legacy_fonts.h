@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fonts the layout names, mapped onto this platform: "System" and "MS Sans Serif" become the
 // platform's sans-serif, "Arial" is looked up by name (fontconfig resolves it to a metric-
 // compatible face). Heights are character heights in pixels.

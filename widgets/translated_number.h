@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers inside translated texts. A translation writes a fixed value as "%1" so that it
 // follows the user's notation (a decimal comma in Germany, a point in Switzerland and Mexico);
 // the English text carries the number itself, as the program has always shown it.

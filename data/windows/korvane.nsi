@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Korvane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 ; The Korvane installer for 64-bit Windows 10 and 11: for the current user, without
 ; administrator rights, with a Start-menu entry, an entry in "Apps and features" and an
 ; uninstaller that leaves nothing behind. /S installs (and uninstalls) silently.
