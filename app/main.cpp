@@ -5,7 +5,6 @@
 // Start-up: the application's title, the main window, then the event loop until the main window
 // closes. Without a display the program says so in one line instead of aborting; what differs
 // between operating systems is in platform.h.
-#include "classic_look.h"
 #include "desktop_identity.h"
 #include "main_window.h"
 #include "platform.h"
@@ -94,8 +93,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(korvane::appId());
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    korvane::keepClassicPalette();
 
     korvane::Tmilikanfrm window;
     window.show();

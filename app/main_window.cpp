@@ -12,6 +12,7 @@
 #include "bevel_panel.h"
 #include "centring.h"
 #include "charge_estimate.h"
+#include "classic_look.h"
 #include "const_dialog.h"
 #include "control_panel.h"
 #include "handler_guard.h"
@@ -61,6 +62,7 @@ void Tmilikanfrm::onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*han
 
 Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::move(random))
 {
+    useClassicLook();
     buildLayout();
     buildMenus();
     connectHandlers();

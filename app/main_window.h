@@ -24,7 +24,6 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QStyle;
 class QTimer;
 class QToolButton;
 
@@ -115,7 +114,6 @@ private:
     QSize m_appliedFrame {-1, -1};
     bool m_startedUp = false;
     int m_describedDrops = 0; // the floating drops the apparatus view's description counts
-    QStyle *m_checkBoxStyle = nullptr;
 
     // The controls, named as the layout names them.
     BevelPanel *Panel1 = nullptr;

@@ -134,8 +134,6 @@ void Tmilikanfrm::buildLayout()
 
 void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
 {
-    m_checkBoxStyle = new ClassicCheckBoxStyle(QStringLiteral("Fusion"));
-    m_checkBoxStyle->setParent(this);
     GroupBox4 =
         placed(new ClassicGroupBox(tr("Controls"), panel2), "GroupBox4", QRect(8, 2, 769, 169));
 
@@ -146,7 +144,6 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
         placed(new ClassicPushButton(tr("&Add Oil"), GroupBox3), "Addbt", QRect(16, 24, 89, 33));
     //: The leading blank keeps the text off the check box; keep it.
     Scalebx = placed(new QCheckBox(tr(" Show Scale"), GroupBox3), "Scalebx", QRect(8, 59, 97, 17));
-    Scalebx->setStyle(m_checkBoxStyle);
     Scalebx->setChecked(true);
     //: Write 0.1 as %1 (0,1 or 0.1, as the user's regional settings have it).
     Scalebx->setToolTip(withNumber(tr("Each grid is 0.1 mm"), 0.1, 1));
@@ -179,7 +176,6 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     //: Reverses the polarity of the plates. The leading blank keeps the text off the check box.
     flipcb =
         placed(new QCheckBox(tr(" &Flip Voltage"), GroupBox1), "flipcb", QRect(12, 112, 97, 17));
-    flipcb->setStyle(m_checkBoxStyle);
     flipcb->setAccessibleName(tr("Flip Voltage"));
 
     //: The stopwatch's group.
@@ -201,7 +197,6 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     //: check box.
     threadcb =
         placed(new QCheckBox(tr(" &Show Thread"), GroupBox4), "threadcb", QRect(32, 101, 109, 17));
-    threadcb->setStyle(m_checkBoxStyle);
     threadcb->setAccessibleName(tr("Show Thread"));
     freezebt = placed(new ClassicPushButton(GroupBox4), "freezebt", QRect(616, 16, 137, 49));
     freezebt->setAccessibleDescription(tr("Stops or restarts the drops and the stopwatch"));

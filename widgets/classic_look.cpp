@@ -140,6 +140,13 @@ void keepClassicPalette()
         qApp->installEventFilter(new PaletteKeeper(qApp));
 }
 
+void useClassicLook()
+{
+    if (!qobject_cast<ClassicStyle *>(QApplication::style()))
+        QApplication::setStyle(new ClassicStyle(QStringLiteral("Fusion")));
+    keepClassicPalette();
+}
+
 ClassicGroupBox::ClassicGroupBox(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
 {
@@ -215,8 +222,8 @@ void ClassicPushButton::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
-int ClassicCheckBoxStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
-                                      const QWidget *widget) const
+int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                              const QWidget *widget) const
 {
     if (metric == PM_CheckBoxLabelSpacing)
         return CheckBoxLabelSpacing;

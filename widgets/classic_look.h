@@ -22,8 +22,13 @@ QPalette classicPalette();
 
 /// Gives every window of the program, its menus, message boxes and tooltips the classic palette
 /// instead of the desktop theme's or colour scheme's, and keeps it when the theme changes while
-/// the program runs. Called once at start-up, after the style has been chosen.
+/// the program runs. Called once the style has been chosen.
 void keepClassicPalette();
+
+/// The classic style and palette for the whole application, whatever the desktop's theme:
+/// called by the main window as it is built, so the program and every test that builds a
+/// window look alike. Calling it again changes nothing.
+void useClassicLook();
 
 class ClassicGroupBox : public QGroupBox {
     Q_OBJECT
@@ -57,7 +62,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-class ClassicCheckBoxStyle : public QProxyStyle {
+/// Fusion with check boxes whose caption stands close to the box.
+class ClassicStyle : public QProxyStyle {
     Q_OBJECT
 public:
     using QProxyStyle::QProxyStyle;
