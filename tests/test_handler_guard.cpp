@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -163,11 +162,11 @@ private slots:
         QVERIFY(timer);
         connect(timer, &QTimer::timeout, &window,
                 [] { runHandler([] { throw std::runtime_error("Tick failed"); }); });
-        QSignalSpy ticks(timer, &QTimer::timeout);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 5000);
+        // Three ticks delivered as the timer delivers them, without waiting for real ones.
+        for (int tick = 0; tick < 3; ++tick)
+            QVERIFY(QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection));
         QVERIFY(timer->isActive());
-        QVERIFY(reporter.messages.size() >= 3);
-        QCOMPARE(reporter.messages.count(QStringLiteral("Tick failed")), reporter.messages.size());
+        QCOMPARE(reporter.messages, QStringList(3, QStringLiteral("Tick failed")));
     }
 
     void defaultReporterShowsMessageBox()
