@@ -15,7 +15,7 @@ windows_packages=(build-essential cmake ninja-build g++-mingw-w64-x86-64-posix
                   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                   debian-keyring gpgv dpkg-dev nsis imagemagick)
 windows_test_packages=("${windows_packages[@]}" fonts-liberation2 fonts-dejavu-core wine64 wine xvfb xauth xdotool xclip
-                       x11-utils imagemagick fonts-wine)
+                       x11-utils imagemagick fonts-wine python3-fonttools)
 
 windows_dir=$PWD/build/windows
 windows_triplet=x86_64-w64-mingw32
@@ -284,6 +284,26 @@ windows_wine_prefix() {
     touch "$WINEPREFIX/korvane-prefix.stamp"
 }
 
+# windows_font_as FILE FAMILY FOLDER: a copy of the font FILE in FOLDER under the family name
+# FAMILY, the style kept (by Debian's own Python, which python3-fonttools serves).
+windows_font_as() {
+    /usr/bin/python3 - "$@" <<'PYTHON'
+import os, sys
+from fontTools.ttLib import TTFont
+source, family, folder = sys.argv[1:4]
+font = TTFont(source)
+style = font["name"].getDebugName(2) or "Regular"
+for record in font["name"].names:
+    if record.nameID in (1, 16):
+        record.string = family
+    elif record.nameID in (4, 18):
+        record.string = family if style == "Regular" else family + " " + style
+    elif record.nameID == 6:
+        record.string = (family + "-" + style).replace(" ", "")
+font.save(os.path.join(folder, family.replace(" ", "") + "-" + style + ".ttf"))
+PYTHON
+}
+
 # The suites cross-built and run under Wine; the Qt DLLs and the offscreen plugin beside them.
 windows_test_suites() {
     local qt=$1 build=$windows_dir/tests folders suite results passed=0 failed=() status platform
@@ -303,6 +323,16 @@ windows_test_suites() {
     mkdir -p "$build/fonts"
     cp /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
         "$build/fonts/"
+    # And under the names the program asks for on Windows, with the faces the Linux tests
+    # measure: DejaVu Sans, Linux's sans-serif, as "MS Sans Serif"; Liberation Sans as "Arial".
+    for style in "" -Bold; do
+        windows_font_as "/usr/share/fonts/truetype/dejavu/DejaVuSans$style.ttf" \
+            "MS Sans Serif" "$build/fonts"
+    done
+    for style in Regular Bold; do
+        windows_font_as "/usr/share/fonts/truetype/liberation2/LiberationSans-$style.ttf" \
+            Arial "$build/fonts"
+    done
     printf '[Paths]\r\nLibraries = .\r\n' >"$build/qt.conf"
     results=$windows_dir/test-results
     rm -rf "$results" && mkdir -p "$results"

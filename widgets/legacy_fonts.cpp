@@ -12,7 +12,13 @@ QFont legacyFont(LegacyFace face, int pixelHeight, bool bold)
     if (face == LegacyFace::Arial) {
         font.setFamily(QStringLiteral("Arial"));
     } else {
+#ifdef Q_OS_WIN
+        // Windows has the face itself; its TrueType twin first, which scales crisply where the
+        // bitmap "MS Sans Serif" and "System" come in a few sizes only.
+        font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif")});
+#else
         font.setFamily(QStringLiteral("Sans Serif"));
+#endif
         font.setStyleHint(QFont::SansSerif);
     }
     font.setPixelSize(pixelHeight);
