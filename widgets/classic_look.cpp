@@ -65,55 +65,6 @@ constexpr bool inRoleOrder()
 }
 static_assert(inRoleOrder(), "the table is indexed by colour role");
 
-// The kinds of widget for which a platform theme may give a palette of its own; such a palette
-// would win over the application's.
-constexpr const char *ThemedClasses[] = {
-    "QToolButton",      "QAbstractButton", "QCheckBox",
-    "QRadioButton",     "QHeaderView",     "QAbstractItemView",
-    "QMessageBoxLabel", "QTabBar",         "QLabel",
-    "QGroupBox",        "QMenu",           "QMenuBar",
-    "QTextEdit",        "QTextControl",    "QLineEdit",
-    "QComboBox",
-};
-
-bool classicPaletteHolds()
-{
-    const QPalette classic = classicPalette();
-    if (QApplication::palette() != classic || QToolTip::palette() != classic)
-        return false;
-    for (const char *className : ThemedClasses) {
-        if (QApplication::palette(className) != classic)
-            return false;
-    }
-    return true;
-}
-
-void applyClassicPalette()
-{
-    const QPalette classic = classicPalette();
-    QApplication::setPalette(classic);
-    for (const char *className : ThemedClasses)
-        QApplication::setPalette(classic, className);
-    QToolTip::setPalette(classic);
-}
-
-const QLatin1String PaletteKeeperName("korvanePaletteKeeper");
-
-// A change of the desktop's theme gives the widget classes the theme's palettes again; this
-// puts the classic one back before the windows are redrawn.
-class PaletteKeeper : public QObject {
-public:
-    explicit PaletteKeeper(QObject *parent) : QObject(parent) { setObjectName(PaletteKeeperName); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::ThemeChange && !classicPaletteHolds())
-            applyClassicPalette();
-        return false;
-    }
-};
-
 } // namespace
 
 QPalette classicPalette()
@@ -135,9 +86,12 @@ QPalette classicPalette()
 
 void keepClassicPalette()
 {
-    applyClassicPalette();
-    if (!qApp->findChild<QObject *>(PaletteKeeperName, Qt::FindDirectChildrenOnly))
-        qApp->installEventFilter(new PaletteKeeper(qApp));
+    // Setting the application's palette also drops the palettes a desktop theme gave widget
+    // classes, and Qt (6.4 and 6.8 alike, with the GTK theme turned dark at start or while the
+    // program runs) leaves a palette the application set alone when the theme changes.
+    const QPalette classic = classicPalette();
+    QApplication::setPalette(classic);
+    QToolTip::setPalette(classic);
 }
 
 void useClassicLook()

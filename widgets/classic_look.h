@@ -21,8 +21,8 @@ namespace korvane {
 QPalette classicPalette();
 
 /// Gives every window of the program, its menus, message boxes and tooltips the classic palette
-/// instead of the desktop theme's or colour scheme's, and keeps it when the theme changes while
-/// the program runs. Called once the style has been chosen.
+/// instead of the desktop theme's or colour scheme's, also when the theme changes while the
+/// program runs. Called once the style has been chosen.
 void keepClassicPalette();
 
 /// The classic style and palette for the whole application, whatever the desktop's theme:
