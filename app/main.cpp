@@ -63,11 +63,19 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
     korvane::platform::endWith(cause.section(QLatin1Char('\n'), 0, 0));
 }
 
+// Qt 6.8, finding a character type that is not UTF-8 (LANG unset, say), switches to a UTF-8 one
+// itself and says so in four lines; nothing is left to be done about it.
+bool switchedToUtf8(const QString &message)
+{
+    return message.startsWith(QLatin1String("Detected locale")) &&
+        message.contains(QLatin1String("Qt depends on a UTF-8 locale"));
+}
+
 // Once the platform is connected, its own messages about finding it are of no concern.
 void showHeldBack()
 {
     for (const Said &said : heldBack()) {
-        if (!said.byPlatform)
+        if (!said.byPlatform && !switchedToUtf8(said.message))
             std::fprintf(stderr, "%s\n", qPrintable(said.message));
     }
     heldBack().clear();

@@ -10,8 +10,7 @@
 
 namespace korvane::platform {
 
-/// Before the application object exists: ends the program with advice where no display can
-/// serve it, and sets in the environment what Qt reads as it starts.
+/// Before the application object exists: sets in the environment what Qt reads as it starts.
 void prepareStartup();
 
 /// When connecting the platform failed: ends the program with advice where what the platform
