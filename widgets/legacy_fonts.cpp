@@ -4,6 +4,8 @@
 
 #include "legacy_fonts.h"
 
+#include <QStringList>
+
 namespace korvane {
 
 QFont legacyFont(LegacyFace face, int pixelHeight, bool bold)
