@@ -335,10 +335,11 @@ windows_test_suites() {
     cp /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
         "$build/fonts/"
     # And under the names the program asks for on Windows, with the faces the Linux tests
-    # measure: DejaVu Sans, Linux's sans-serif, as "MS Sans Serif"; Liberation Sans as "Arial".
+    # measure: DejaVu Sans, Linux's sans-serif, as "Microsoft Sans Serif"; Liberation Sans as
+    # "Arial".
     for style in "" -Bold; do
         windows_font_as "/usr/share/fonts/truetype/dejavu/DejaVuSans$style.ttf" \
-            "MS Sans Serif" "$build/fonts"
+            "Microsoft Sans Serif" "$build/fonts"
     done
     for style in Regular Bold; do
         windows_font_as "/usr/share/fonts/truetype/liberation2/LiberationSans-$style.ttf" \

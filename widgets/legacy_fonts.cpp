@@ -15,9 +15,10 @@ QFont legacyFont(LegacyFace face, int pixelHeight, bool bold)
         font.setFamily(QStringLiteral("Arial"));
     } else {
 #ifdef Q_OS_WIN
-        // Windows has the face itself; its TrueType twin first, which scales crisply where the
-        // bitmap "MS Sans Serif" and "System" come in a few sizes only.
-        font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif")});
+        // Windows has the face in its TrueType form, which scales crisply and takes every
+        // height; the bitmap "MS Sans Serif" and "System" come in a few sizes only (none below
+        // 13 px), so the layout's small captions would grow. Tahoma where it is missing (Wine).
+        font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma")});
 #else
         font.setFamily(QStringLiteral("Sans Serif"));
 #endif
