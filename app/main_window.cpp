@@ -14,6 +14,7 @@
 #include "charge_estimate.h"
 #include "const_dialog.h"
 #include "control_panel.h"
+#include "drop_follower.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
@@ -211,6 +212,7 @@ void Tmilikanfrm::capbtClick()
         m_describedDrops = floating;
         capacitor->setAccessibleDescription(apparatusDescription(floating));
     }
+    m_follower->look(m_steps);
     emit pictureRedrawn();
 }
 
@@ -221,6 +223,7 @@ void Tmilikanfrm::Timer1Timer()
 
 void Tmilikanfrm::oilbtClick()
 {
+    ++m_steps;
     if (step(m_state).stopwatchCounted)
         timerlb->setText(QString::fromStdString(stopwatchText(m_state.StopwatchTenths)));
     Addbt->setEnabled(m_state.AddOilEnabled);
@@ -251,12 +254,16 @@ void Tmilikanfrm::AddbtClick()
         return;
     Addbt->setEnabled(m_state.AddOilEnabled);
     capbtClick();
+    announce(this, apparatusDescription(floatingDrops(m_state)));
 }
 
 void Tmilikanfrm::ResetbClick()
 {
+    const bool hadDrops = m_state.DropCount > 0;
     cleanUp(m_state);
     Addbt->setEnabled(m_state.AddOilEnabled);
+    if (hadDrops)
+        announce(this, apparatusDescription(0));
 }
 
 void Tmilikanfrm::Variable1Click(QAction *clicked)
@@ -292,6 +299,7 @@ void Tmilikanfrm::onoffClick()
 {
     toggleSupply(m_state);
     syncControls();
+    announceCaption(onoff);
 }
 
 void Tmilikanfrm::voltsbChange()
@@ -312,6 +320,9 @@ void Tmilikanfrm::startbtClick()
 {
     toggleStopwatch(m_state);
     syncControls();
+    announceCaption(startbt);
+    startbt->setAccessibleDescription(
+        stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
     if (!m_state.StopwatchRunning)
         announceStopwatch(timerlb);
 }
@@ -320,6 +331,8 @@ void Tmilikanfrm::resetbtClick()
 {
     resetStopwatch(m_state);
     timerlb->setText(QStringLiteral("0.0 s"));
+    startbt->setAccessibleDescription(
+        stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
     announceStopwatch(timerlb);
 }
 
@@ -330,6 +343,7 @@ void Tmilikanfrm::freezebtClick()
     else
         Timer1->start();
     syncControls();
+    announceCaption(freezebt);
 }
 
 void Tmilikanfrm::Copy1Click()

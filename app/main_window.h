@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <memory>
 
 class QAction;
@@ -31,6 +32,7 @@ class QToolButton;
 namespace korvane {
 
 class BevelPanel;
+class DropFollower;
 class Taboutboxp;
 class Tconstfrm;
 class ImageView;
@@ -115,6 +117,8 @@ private:
     QSize m_appliedFrame {-1, -1};
     bool m_startedUp = false;
     int m_describedDrops = 0; // the floating drops the apparatus view's description counts
+    std::int64_t m_steps = 0; // simulation steps so far, the clock of the crossings' announcements
+    DropFollower *m_follower = nullptr;
     QStyle *m_checkBoxStyle = nullptr;
 
     // The controls, named as the layout names them.
