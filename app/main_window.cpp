@@ -15,6 +15,7 @@
 #include "classic_look.h"
 #include "const_dialog.h"
 #include "control_panel.h"
+#include "drop_follower.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
@@ -213,6 +214,7 @@ void Tmilikanfrm::capbtClick()
         m_describedDrops = floating;
         capacitor->setAccessibleDescription(apparatusDescription(floating));
     }
+    m_follower->look(m_steps);
     emit pictureRedrawn();
 }
 
@@ -223,6 +225,7 @@ void Tmilikanfrm::Timer1Timer()
 
 void Tmilikanfrm::oilbtClick()
 {
+    ++m_steps;
     if (step(m_state).stopwatchCounted)
         timerlb->setText(QString::fromStdString(stopwatchText(m_state.StopwatchTenths)));
     Addbt->setEnabled(m_state.AddOilEnabled);
@@ -253,12 +256,16 @@ void Tmilikanfrm::AddbtClick()
         return;
     Addbt->setEnabled(m_state.AddOilEnabled);
     capbtClick();
+    announce(this, apparatusDescription(floatingDrops(m_state)));
 }
 
 void Tmilikanfrm::ResetbClick()
 {
+    const bool hadDrops = m_state.DropCount > 0;
     cleanUp(m_state);
     Addbt->setEnabled(m_state.AddOilEnabled);
+    if (hadDrops)
+        announce(this, apparatusDescription(0));
 }
 
 void Tmilikanfrm::Variable1Click(QAction *clicked)
@@ -294,6 +301,7 @@ void Tmilikanfrm::onoffClick()
 {
     toggleSupply(m_state);
     syncControls();
+    announceCaption(onoff);
 }
 
 void Tmilikanfrm::voltsbChange()
@@ -314,6 +322,9 @@ void Tmilikanfrm::startbtClick()
 {
     toggleStopwatch(m_state);
     syncControls();
+    announceCaption(startbt);
+    startbt->setAccessibleDescription(
+        stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
     if (!m_state.StopwatchRunning)
         announceStopwatch(timerlb);
 }
@@ -322,6 +333,8 @@ void Tmilikanfrm::resetbtClick()
 {
     resetStopwatch(m_state);
     timerlb->setText(QStringLiteral("0.0 s"));
+    startbt->setAccessibleDescription(
+        stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
     announceStopwatch(timerlb);
 }
 
@@ -332,6 +345,7 @@ void Tmilikanfrm::freezebtClick()
     else
         Timer1->start();
     syncControls();
+    announceCaption(freezebt);
 }
 
 void Tmilikanfrm::Copy1Click()

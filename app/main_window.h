@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <memory>
 
 class QAction;
@@ -30,6 +31,7 @@ class QToolButton;
 namespace korvane {
 
 class BevelPanel;
+class DropFollower;
 class Taboutboxp;
 class Tconstfrm;
 class ImageView;
@@ -114,6 +116,8 @@ private:
     QSize m_appliedFrame {-1, -1};
     bool m_startedUp = false;
     int m_describedDrops = 0; // the floating drops the apparatus view's description counts
+    std::int64_t m_steps = 0; // simulation steps so far, the clock of the crossings' announcements
+    DropFollower *m_follower = nullptr;
 
     // The controls, named as the layout names them.
     BevelPanel *Panel1 = nullptr;

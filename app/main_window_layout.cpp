@@ -12,6 +12,8 @@
 #include "bevel_panel.h"
 #include "classic_look.h"
 #include "desktop_identity.h"
+#include "drop_follower.h"
+#include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
 #include "legacy_fonts.h"
@@ -114,6 +116,15 @@ void Tmilikanfrm::buildLayout()
     zsh->setAccessibleDescription(
         tr("The square of the apparatus view that the zoom picture magnifies"));
 
+    // For a student who cannot see the view: F6 brings the focus here, where the box describes
+    // the drop it follows and announces its crossings of the scale lines.
+    m_follower = new DropFollower(this, m_state, zsh, [this](QPoint topLeft) {
+        runHandler([this, topLeft] {
+            zsh->move(topLeft);
+            capbtClick();
+        });
+    });
+
     zlb = placed(new QLabel(tr("Zoom box:Click and Drag to move"), Panel3), "zlb",
                  QRect(72, 32, 219, 16));
     zlb->setFont(legacyFont(LegacyFace::System, 8));
@@ -182,7 +193,9 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     GroupBox2 =
         placed(new ClassicGroupBox(tr("Timer"), GroupBox4), "GroupBox2", QRect(312, 20, 121, 141));
     startbt = placed(new ClassicPushButton(GroupBox2), "startbt", QRect(16, 24, 89, 33));
-    startbt->setAccessibleDescription(tr("Stopwatch"));
+    // The button tells the time it stopped at, so that asking a reader where the focus is gives
+    // it: startbtClick and resetbtClick rewrite it.
+    startbt->setAccessibleDescription(stopwatchDescription(false, QStringLiteral("0.0 s")));
     timerlb =
         placed(new QLabel(QStringLiteral("0.0 s"), GroupBox2), "timerlb", QRect(40, 66, 49, 16));
     // A fixed name, so that a reader does not hear every tenth while the stopwatch runs.

@@ -220,6 +220,8 @@ void Taboutboxp::setTexts(const QString &productLine, const QString &caption,
     setWindowTitle(caption);
     Version->setText(versionLine);
     Version->adjustSize();
+    // Readers pass over a label of fewer than three words when they read a dialog out.
+    Version->setAccessibleName(QStringLiteral("Korvane ") + versionLine);
 }
 
 void Taboutboxp::showEvent(QShowEvent *event)

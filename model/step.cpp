@@ -50,16 +50,26 @@ long double displacementPerStep(const ApparatusState &state, const Drop &drop, d
     return numerator / denominator;
 }
 
+// Pixels per step for a velocity of 1 m/s: (PlateGap - 1) px stand for PlateSeparation, and a
+// step lasts 1/10 s.
+double pixelsPerStepAtOneMetrePerSecond(const ApparatusState &state)
+{
+    return static_cast<double>(
+        (state.PlateGap - 1) /
+        (static_cast<long double>(state.PlateSeparation) * constants::StepsPerSecond));
+}
+
 } // namespace
+
+long double driftPerStep(const ApparatusState &state, const Drop &drop)
+{
+    return displacementPerStep(state, drop, pixelsPerStepAtOneMetrePerSecond(state));
+}
 
 StepResult step(ApparatusState &state)
 {
     StepResult result;
-    // Pixels per step for a velocity of 1 m/s: (PlateGap - 1) px stand for PlateSeparation,
-    // and a step lasts 1/10 s.
-    const double K = static_cast<double>(
-        (state.PlateGap - 1) /
-        (static_cast<long double>(state.PlateSeparation) * constants::StepsPerSecond));
+    const double K = pixelsPerStepAtOneMetrePerSecond(state);
 
     if (state.StopwatchRunning) {
         ++state.StopwatchTenths;

@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -27,6 +28,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 using namespace korvane;
 
@@ -86,6 +88,54 @@ void collectReachable(QAccessibleInterface *iface, QList<const QObject *> &reach
     for (int i = 0; i < iface->childCount(); ++i)
         collectReachable(iface->child(i), reached, depth + 1);
 }
+
+// What readers are told whichever control has the focus, while this lives: announcements on
+// Qt 6.8, notifications that show before it; and, after a press, what the toolkit's own renaming
+// of the focused control tells them on Qt 6.8.
+class Told {
+public:
+    Told()
+    {
+        messages.clear();
+        m_previous = QAccessible::installUpdateHandler(record);
+        forward = m_previous;
+        m_platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        if (m_platform)
+            m_platform->setActive(true); // as when a reader is running
+    }
+    ~Told()
+    {
+        QAccessible::installUpdateHandler(m_previous);
+        if (m_platform)
+            m_platform->setActive(false);
+    }
+    Told(const Told &) = delete;
+    Told &operator=(const Told &) = delete;
+
+    static inline QStringList messages;
+
+private:
+    static void record(QAccessibleEvent *event)
+    {
+        if (forward) // a handler installed before keeps its events
+            forward(event);
+        QAccessibleInterface *iface = event->accessibleInterface();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            messages << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+        else if (event->type() == QAccessible::NameChanged && iface)
+            messages << iface->text(QAccessible::Name);
+#else
+        if (event->type() == QAccessible::ObjectShow && iface &&
+            iface->role() == QAccessible::Notification)
+            messages << iface->text(QAccessible::Name);
+#endif
+    }
+
+    static inline QAccessible::UpdateHandler forward = nullptr;
+    QAccessible::UpdateHandler m_previous = nullptr;
+    QPlatformAccessibility *m_platform = nullptr;
+};
 
 // Ten drops in Variable mode: the first large, neutral and just above the lower plate, so that
 // it touches the plate within a few steps; the other nine small, neutral and high up.
@@ -239,8 +289,11 @@ private slots:
         QFETCH(QString, after);
         auto *pressed = find<QPushButton>(button.toLatin1().constData());
         QCOMPARE(nameOf(pressed), before);
+        const Told told;
         QTest::mouseClick(pressed, Qt::LeftButton);
         QCOMPARE(nameOf(pressed), after);
+        // The new caption reaches a reader, not only the button's name.
+        QVERIFY2(Told::messages.contains(after), qPrintable(Told::messages.join(", ")));
         QTest::mouseClick(pressed, Qt::LeftButton);
         QCOMPARE(nameOf(pressed), before);
     }
@@ -376,8 +429,14 @@ private slots:
         QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("1.2 s"));
         QCOMPARE(nameOf(timerlb), QStringLiteral("Stopwatch"));
         QCOMPARE(told, QStringList());
+        const Told heard;
         QTest::mouseClick(find("startbt"), Qt::LeftButton);
         QCOMPARE(told, QStringList {QStringLiteral("1.2 s")});
+        // Readers present no change of a label's text: the time is announced, and the button
+        // that stopped it tells it to anyone who asks.
+        QVERIFY2(Told::messages.contains(QStringLiteral("1.2 seconds")),
+                 qPrintable(Told::messages.join(", ")));
+        QCOMPARE(descriptionOf(find("startbt")), QStringLiteral("Stopwatch: 1.2 seconds"));
         QTest::mouseClick(find("resetbt"), Qt::LeftButton);
         QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("0.0 s"));
         QCOMPARE(nameOf(timerlb), QStringLiteral("Stopwatch"));
@@ -414,6 +473,8 @@ private slots:
         m_window = std::make_unique<Tmilikanfrm>(oneDropNearTheLowerPlate());
         auto *voltsb = find<QScrollBar>("voltsb");
         QAccessibleInterface *iface = accessible(voltsb);
+        // Presented as the scroll bar it is, whose keys go as a scroll bar's do.
+        QCOMPARE(iface->role(), QAccessible::ScrollBar);
         QAccessibleValueInterface *value = iface->valueInterface();
         QVERIFY(value);
         QCOMPARE(value->minimumValue().toDouble(), 0.0);
@@ -428,6 +489,67 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Value), reading);
         QCOMPARE(iface->text(QAccessible::Description), reading);
         QCOMPARE(find<QLabel>("voltlb")->text(), reading);
+    }
+
+    // ---- The apparatus by ear -------------------------------------------------------------------
+
+    // Once a student has come to the zoom box (F6), each crossing of a scale line by the drop it
+    // follows is announced once, and never two within a second, however fast the drop.
+    void crossingsAnnouncedOnceEach_data()
+    {
+        QTest::addColumn<int>("y"); // the followed drop's start, below the injection band's top
+        QTest::addColumn<int>("volts"); // 0: the supply off
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QStringList>("lines");
+        // 0.4 micrometre, falling some 5 px a second: lines 0.2 to 0.6 in 330 steps.
+        QTest::addRow("a slow fall: every line once, in order")
+            << 20 << 0 << 330 << QStringList {"0.2", "0.3", "0.4", "0.5", "0.6"};
+        // -15 charges at 50 V rise some 20 px a step, past a line every 1.5 steps, from just
+        // above the lower plate to the upper one.
+        QTest::addRow("a fast rise: one a second at most") << 265 << 50 << 20 << QStringList();
+    }
+    void crossingsAnnouncedOnceEach()
+    {
+        QFETCH(int, y);
+        QFETCH(int, volts);
+        QFETCH(int, steps);
+        QFETCH(QStringList, lines);
+        // Ten drops of 0.4 micrometre with -15 charges: the first under the zoom box, the others
+        // far off to the right.
+        QList<int> draws {0, y, 25, 0};
+        for (int i = 1; i < 10; ++i)
+            draws << 600 << 150 << 25 << 0;
+        m_window = std::make_unique<Tmilikanfrm>(std::make_unique<ScriptedRandom>(draws));
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window->freezebtClick(); // the test steps by hand
+        if (volts > 0) {
+            m_window->onoffClick();
+            find<QScrollBar>("voltsb")->setValue(volts * 100);
+        }
+        m_window->AddbtClick();
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), find("zsh"));
+        QVERIFY(descriptionOf(find("zsh")).startsWith(QStringLiteral("Followed drop: ")));
+
+        const Told told;
+        QStringList announced;
+        QList<int> at;
+        for (int step = 1; step <= steps; ++step) {
+            m_window->Timer1Timer();
+            for (const QString &message : std::exchange(Told::messages, {})) {
+                if (message.startsWith(QStringLiteral("Line "))) {
+                    announced << message.mid(5);
+                    at << step;
+                }
+            }
+        }
+        if (!lines.isEmpty())
+            QCOMPARE(announced, lines);
+        QVERIFY(!announced.isEmpty());
+        for (qsizetype i = 1; i < at.size(); ++i)
+            QVERIFY2(at.at(i) - at.at(i - 1) >= 10, qPrintable(announced.join(", ")));
     }
 
     // The charge estimate's hidden inputs and output, and the About box's hidden button, are

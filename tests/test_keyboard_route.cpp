@@ -224,7 +224,8 @@ private slots:
         QVERIFY(effect(*m_window));
     }
 
-    // The slider's keys go the way its readout does: Right and Page Down raise the voltage.
+    // The slider's keys go the way its readout does: Right, Down and Page Down raise the voltage,
+    // as on the scroll bar that readers are told it is.
     void sliderKeys()
     {
         auto *voltsb = find<QScrollBar>("voltsb");
@@ -235,7 +236,8 @@ private slots:
             int position;
         } presses[] = {{Qt::Key_Right, 1},  {Qt::Key_PageDown, 21}, {Qt::Key_Left, 20},
                        {Qt::Key_End, 5000}, {Qt::Key_Right, 5000},  {Qt::Key_PageUp, 4980},
-                       {Qt::Key_Home, 0},   {Qt::Key_Left, 0}};
+                       {Qt::Key_Home, 0},   {Qt::Key_Left, 0},      {Qt::Key_Down, 1},
+                       {Qt::Key_Up, 0}};
         for (const auto &press : presses) {
             QTest::keyClick(voltsb, press.key);
             QCOMPARE(m_window->state().VoltageSetting, press.position);

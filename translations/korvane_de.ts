@@ -16,6 +16,71 @@
         <extracomment>Two or more drops.</extracomment>
         <translation>%1 Tröpfchen zwischen den Platten</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <extracomment>The stopwatch&apos;s time read aloud: %1 is the number of seconds, as &quot;12.3&quot; or &quot;12,3&quot;.</extracomment>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Ansagen</translation>
+    </message>
+    <message>
+        <source>Stopwatch running</source>
+        <translation>Stoppuhr läuft</translation>
+    </message>
+    <message>
+        <source>Stopwatch: %1</source>
+        <extracomment>%1: the time read aloud, as &quot;12.3 seconds&quot;.</extracomment>
+        <translation>Stoppuhr: %1</translation>
+    </message>
+    <message>
+        <source>%1 volts</source>
+        <extracomment>The voltage read aloud: %1 is the number of volts, as &quot;12.34&quot; or &quot;12,34&quot;.</extracomment>
+        <translation>%1 Volt</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::DropFollower</name>
+    <message>
+        <source>falling</source>
+        <translation>sinkt</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>steigt</translation>
+    </message>
+    <message>
+        <source>hanging still</source>
+        <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
+        <translation>schwebt still</translation>
+    </message>
+    <message>
+        <source>The followed drop has reached a plate.</source>
+        <translation>Das verfolgte Tröpfchen hat eine Platte erreicht.</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <extracomment>Said the moment the followed drop crosses a scale line; %1 is its label, as 0.3.</extracomment>
+        <translation>Linie %1</translation>
+    </message>
+    <message>
+        <source>the upper plate</source>
+        <translation>der oberen Platte</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Linie %1</translation>
+    </message>
+    <message>
+        <source>the lower plate</source>
+        <translation>der unteren Platte</translation>
+    </message>
+    <message>
+        <source>Followed drop: %1 divisions below the upper plate, between %2 and %3, %4. %5.</source>
+        <extracomment>%1: the depth in scale divisions, as 2.4; %2 and %3: the lines or plates above and below it; %4: falling, rising or hanging still; %5: how many drops float.</extracomment>
+        <translation>Verfolgtes Tröpfchen: %1 Skalenteile unter der oberen Platte, zwischen %2 und %3, %4. %5.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>

@@ -16,6 +16,71 @@
         <extracomment>Two or more drops.</extracomment>
         <translation>%1 gotas flotando entre las placas</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <extracomment>The stopwatch&apos;s time read aloud: %1 is the number of seconds, as &quot;12.3&quot; or &quot;12,3&quot;.</extracomment>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>Stopwatch running</source>
+        <translation>Cronómetro en marcha</translation>
+    </message>
+    <message>
+        <source>Stopwatch: %1</source>
+        <extracomment>%1: the time read aloud, as &quot;12.3 seconds&quot;.</extracomment>
+        <translation>Cronómetro: %1</translation>
+    </message>
+    <message>
+        <source>%1 volts</source>
+        <extracomment>The voltage read aloud: %1 is the number of volts, as &quot;12.34&quot; or &quot;12,34&quot;.</extracomment>
+        <translation>%1 voltios</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::DropFollower</name>
+    <message>
+        <source>falling</source>
+        <translation>cae</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>sube</translation>
+    </message>
+    <message>
+        <source>hanging still</source>
+        <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
+        <translation>suspendida inmóvil</translation>
+    </message>
+    <message>
+        <source>The followed drop has reached a plate.</source>
+        <translation>La gota seguida ha llegado a una placa.</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <extracomment>Said the moment the followed drop crosses a scale line; %1 is its label, as 0.3.</extracomment>
+        <translation>Línea %1</translation>
+    </message>
+    <message>
+        <source>the upper plate</source>
+        <translation>la placa superior</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>la línea %1</translation>
+    </message>
+    <message>
+        <source>the lower plate</source>
+        <translation>la placa inferior</translation>
+    </message>
+    <message>
+        <source>Followed drop: %1 divisions below the upper plate, between %2 and %3, %4. %5.</source>
+        <extracomment>%1: the depth in scale divisions, as 2.4; %2 and %3: the lines or plates above and below it; %4: falling, rising or hanging still; %5: how many drops float.</extracomment>
+        <translation>Gota seguida: %1 divisiones bajo la placa superior, entre %2 y %3, %4. %5.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>

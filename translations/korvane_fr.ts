@@ -16,6 +16,71 @@
         <extracomment>Two or more drops.</extracomment>
         <translation>%1 gouttelettes en suspension entre les plaques</translation>
     </message>
+    <message>
+        <source>%1 seconds</source>
+        <extracomment>The stopwatch&apos;s time read aloud: %1 is the number of seconds, as &quot;12.3&quot; or &quot;12,3&quot;.</extracomment>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>Stopwatch running</source>
+        <translation>Chronomètre en marche</translation>
+    </message>
+    <message>
+        <source>Stopwatch: %1</source>
+        <extracomment>%1: the time read aloud, as &quot;12.3 seconds&quot;.</extracomment>
+        <translation>Chronomètre : %1</translation>
+    </message>
+    <message>
+        <source>%1 volts</source>
+        <extracomment>The voltage read aloud: %1 is the number of volts, as &quot;12.34&quot; or &quot;12,34&quot;.</extracomment>
+        <translation>%1 volts</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::DropFollower</name>
+    <message>
+        <source>falling</source>
+        <translation>descend</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>monte</translation>
+    </message>
+    <message>
+        <source>hanging still</source>
+        <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
+        <translation>immobile, en suspens</translation>
+    </message>
+    <message>
+        <source>The followed drop has reached a plate.</source>
+        <translation>La gouttelette suivie a atteint une plaque.</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <extracomment>Said the moment the followed drop crosses a scale line; %1 is its label, as 0.3.</extracomment>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>the upper plate</source>
+        <translation>la plaque supérieure</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>la ligne %1</translation>
+    </message>
+    <message>
+        <source>the lower plate</source>
+        <translation>la plaque inférieure</translation>
+    </message>
+    <message>
+        <source>Followed drop: %1 divisions below the upper plate, between %2 and %3, %4. %5.</source>
+        <extracomment>%1: the depth in scale divisions, as 2.4; %2 and %3: the lines or plates above and below it; %4: falling, rising or hanging still; %5: how many drops float.</extracomment>
+        <translation>Gouttelette suivie : %1 graduations sous la plaque supérieure, entre %2 et %3, %4. %5.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>

@@ -6,13 +6,16 @@
 
 #include "control_panel.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QScrollBar>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cmath>
@@ -39,9 +42,13 @@ QString voltageReading(int hundredths)
 
 // The slider in volts: its position counts hundredths of a volt, which a reader would
 // otherwise announce as "1234". Its description is the reading, as the voltage label writes it.
+// It is a scroll bar and is presented as one: its keys go as a scroll bar's do (Down, Page Down
+// and Right towards 50 V), where readers tell users of a slider that Up raises it.
 class VoltageSlider : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit VoltageSlider(QScrollBar *slider) : QAccessibleWidget(slider, QAccessible::Slider) { }
+    explicit VoltageSlider(QScrollBar *slider) : QAccessibleWidget(slider, QAccessible::ScrollBar)
+    {
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -79,6 +86,16 @@ private:
     QScrollBar *slider() const { return static_cast<QScrollBar *>(widget()); }
 };
 
+// The stopwatch's "12.3 s" read aloud, with the user's decimal separator.
+QString spokenTime(QString shown)
+{
+    shown.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    if (shown.endsWith(QLatin1String(" s")))
+        shown.chop(2);
+    //: The stopwatch's time read aloud: %1 is the number of seconds, as "12.3" or "12,3".
+    return QCoreApplication::translate("korvane::Accessibility", "%1 seconds").arg(shown);
+}
+
 // The stopwatch: a fixed name, its time as its text. The label changes ten times a second
 // while the stopwatch runs; a reader hears the time once, when the stopwatch stops or is reset.
 class StopwatchReadout : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -97,6 +114,8 @@ public:
         QAccessibleTextUpdateEvent event(label(), 0, m_announced, shown);
         m_announced = shown;
         QAccessible::updateAccessibility(&event);
+        // Readers present no change of a label's text: the time is announced as well.
+        korvane::announce(label(), spokenTime(shown));
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -188,6 +207,15 @@ QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
     return nullptr;
 }
 
+void installFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(korvaneInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
 } // namespace
 
 QString spokenCaption(const QString &caption)
@@ -218,13 +246,138 @@ QString apparatusDescription(int floating)
         .arg(floating);
 }
 
-void presentAs(QWidget *widget, Presentation as)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+void announce(QWidget *window, const QString &message)
 {
+    if (!window || message.isEmpty() || !QAccessible::isActive())
+        return;
+    // Readers speak an announcement whatever has the focus; these are the moments a student acts
+    // on, so they need not wait for the reader to finish what it was saying.
+    QAccessibleAnnouncementEvent event(window->window(), message);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    QAccessible::updateAccessibility(&event);
+}
+
+// Qt sends readers the new name or description itself, which they speak for the focused control.
+void announceCaption(QAbstractButton *) { }
+void announceDescription(QWidget *) { }
+
+#else
+
+namespace {
+
+// Qt 6.4 has no announcements, and when a control is renamed or described anew its bridge sends
+// readers the control instead of the new text, which they reject. What Orca presents whatever
+// has the focus is a notification that shows; inside a status bar it is read without the word
+// "notification". The area and its notifications are objects of their own, outside the tree of
+// controls: a reader looks up to them from a notification but never walks into them.
+constexpr char AnnouncementArea[] = "korvaneAnnouncements";
+constexpr char AnnouncementText[] = "korvaneAnnouncement";
+// Kept for a reader that asks for a message's text after its event: older ones go.
+constexpr qsizetype AnnouncementsKept = 4;
+
+class AnnouncementInterface : public QAccessibleObject {
+public:
+    explicit AnnouncementInterface(QObject *object) : QAccessibleObject(object) { }
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return QString();
+        if (isArea())
+            return QCoreApplication::translate("korvane::Accessibility", "Announcements");
+        return object()->property(AnnouncementText).toString();
+    }
+    QAccessible::Role role() const override
+    {
+        return isArea() ? QAccessible::StatusBar : QAccessible::Notification;
+    }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    bool isArea() const { return object()->property(AnnouncementArea).toBool(); }
+};
+QAccessibleInterface *announcementInterface(const QString &, QObject *object)
+{
+    if (object &&
+        (object->property(AnnouncementArea).toBool() ||
+         object->property(AnnouncementText).isValid()))
+        return new AnnouncementInterface(object);
+    return nullptr;
+}
+
+} // namespace
+
+void announce(QWidget *window, const QString &message)
+{
+    if (!window || message.isEmpty() || !QAccessible::isActive())
+        return;
     static const bool installed = [] {
-        QAccessible::installFactory(korvaneInterface);
+        QAccessible::installFactory(announcementInterface);
         return true;
     }();
     (void)installed;
+    window = window->window();
+    QObject *area = nullptr;
+    for (QObject *child : window->children()) {
+        if (child->property(AnnouncementArea).toBool())
+            area = child;
+    }
+    if (!area) {
+        area = new QObject(window);
+        area->setProperty(AnnouncementArea, true);
+    }
+    // A new object for every message, so that no reader holds on to the text of the last one.
+    auto *note = new QObject(area);
+    note->setProperty(AnnouncementText, message);
+    QObjectList notes = area->children();
+    while (notes.size() > AnnouncementsKept)
+        delete notes.takeFirst();
+    QAccessibleEvent shown(note, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void announceCaption(QAbstractButton *button)
+{
+    announce(button, spokenCaption(button->text()));
+}
+
+void announceDescription(QWidget *control)
+{
+    if (control->hasFocus())
+        announce(control, control->accessibleDescription());
+}
+
+#endif
+
+QString stopwatchDescription(bool running, const QString &shown)
+{
+    if (running)
+        return QCoreApplication::translate("korvane::Accessibility", "Stopwatch running");
+    //: %1: the time read aloud, as "12.3 seconds".
+    return QCoreApplication::translate("korvane::Accessibility", "Stopwatch: %1")
+        .arg(spokenTime(shown));
+}
+
+QString spokenVoltage(int hundredths)
+{
+    //: The voltage read aloud: %1 is the number of volts, as "12.34" or "12,34".
+    return QCoreApplication::translate("korvane::Accessibility", "%1 volts")
+        .arg(QString::fromStdString(voltageText(hundredths, QLocale().decimalPoint().toStdString()))
+                 .chopped(2));
+}
+
+void presentAs(QWidget *widget, Presentation as)
+{
+    installFactory();
     // Qt may already hold an interface of its own for the widget (a label makes one as soon as
     // its text is set); it is dropped, so that the next query reaches the factory.
     QAccessibleInterface *before = QAccessible::queryAccessibleInterface(widget);
@@ -236,6 +389,9 @@ void presentAs(QWidget *widget, Presentation as)
         slider->setAccessibleDescription(voltageReading(slider->value()));
         QObject::connect(slider, &QScrollBar::valueChanged, slider, [slider](int hundredths) {
             slider->setAccessibleDescription(voltageReading(hundredths));
+            // Readers say the bare number of a slider that moves: the unit follows it.
+            if (slider->hasFocus())
+                announce(slider, spokenVoltage(hundredths));
         });
     }
 }

@@ -3,13 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What a screen reader learns beyond what Qt's own interfaces tell it: the pictures are images,
-// the voltage slider reads in volts, and the stopwatch keeps its name while it runs and tells
-// its time when it stops or is reset. Each window names and describes its controls where it
-// creates them, and presents these few there too.
+// the voltage slider reads in volts, the stopwatch keeps its name while it runs and tells its
+// time when it stops or is reset, and a few messages are announced whichever control has the
+// focus. Each window names and describes its controls where it creates them, and presents these
+// few there too.
 #pragma once
 
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
 class QWidget;
 
@@ -28,6 +30,23 @@ void presentAs(QWidget *widget, Presentation as);
 /// Tells screen readers the time the stopwatch shows, if it differs from the one they last
 /// heard: when the stopwatch stops or is reset, rather than ten times a second while it runs.
 void announceStopwatch(QLabel *stopwatch);
+
+/// Tells screen readers the message at once, whichever control of the window has the focus.
+void announce(QWidget *window, const QString &message);
+
+/// After a press changed the button's caption: tells readers the new one where the toolkit's
+/// own renaming does not reach them.
+void announceCaption(QAbstractButton *button);
+
+/// After the program rewrote the description of the control that has the focus: tells readers
+/// the new one where the toolkit's own change does not reach them.
+void announceDescription(QWidget *control);
+
+/// The stopwatch button's description: running, or the time it shows ("12.3 s").
+QString stopwatchDescription(bool running, const QString &shown);
+
+/// The voltage as it is read aloud: "12.34 volts", with the user's decimal separator.
+QString spokenVoltage(int hundredths);
 
 /// The apparatus view's description for that many floating drops.
 QString apparatusDescription(int floating);
