@@ -2,12 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A compositor that maximises a window expects it to take the size it configures and may end the
-// client when it does not; a fixed-size window cannot. So the window's maximum size is lifted as
-// soon as a maximise is asked for, the compositor's size is taken, and the window at once asks to
-// be restored; the fixed size comes back once the window is its own size again. The layout is
-// re-centred in between and ends where it was: maximising changes nothing.
-#include "wayland_window.h"
+// A window manager can make any window full screen (openbox and xfwm4 from their window menus,
+// wmctrl, KWin's window menu on Wayland); a fixed-size window then stands in a frame or on a
+// screen too big for it, off centre. So the window asks for its normal state back as soon as
+// the desktop reports the change, and takes its fixed size and its centred place again (every
+// window of the program is centred on the primary screen).
+#include "fixed_window.h"
+
+#include "centring.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -34,13 +36,10 @@ protected:
         if (watched != m_window)
             return false;
         if (event->type() == QEvent::Show && !m_watching && m_window->windowHandle()) {
-            // The title bar asks the window itself, before the compositor answers.
+            // The window's own states: the widget's forget a maximise when the window is moved.
             m_watching = true;
             connect(m_window->windowHandle(), &QWindow::windowStateChanged, this,
-                    [this](Qt::WindowState state) {
-                        if (state & ScreenFilling)
-                            liftMaximum();
-                    });
+                    [this] { stateChanged(); });
         } else if (event->type() == QEvent::Resize) {
             sizeChanged();
         }
@@ -48,36 +47,90 @@ protected:
     }
 
 private:
-    // The window's own states: the widget's forget a maximise when the window is moved.
-    Qt::WindowStates states() const { return m_window->windowHandle()->windowStates(); }
-
-    void liftMaximum()
+    Qt::WindowStates states() const
     {
-        if (m_fixed.isValid())
-            return;
-        m_fixed = m_window->maximumSize();
-        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return m_window->windowHandle() ? m_window->windowHandle()->windowStates()
+                                        : Qt::WindowStates();
+    }
+
+    void stateChanged()
+    {
+        if (states() & ScreenFilling) {
+            if (m_fixed.isValid())
+                return;
+            m_fixed = m_window->maximumSize();
+            // Qt 6.4 and 6.8 on weston: a maximised client whose buffer is not the size the
+            // compositor configured is ended with a protocol error, so the fixed size is lifted
+            // until that size has been taken; the restore is asked for after it.
+            if (onWayland() && (states() & Qt::WindowMaximized)) {
+                m_lifted = true;
+                m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            } else {
+                QTimer::singleShot(0, this, [this] { askForNormal(); });
+            }
+        } else if (m_fixed.isValid()) {
+            QTimer::singleShot(0, this, [this] { takeFixedPlace(); });
+        }
+    }
+
+    void askForNormal()
+    {
+        if (states() & ScreenFilling)
+            m_window->windowHandle()->setWindowStates(states() & ~ScreenFilling);
     }
 
     void sizeChanged()
     {
-        if (!m_fixed.isValid() || !m_window->windowHandle())
-            return;
-        if (states() & ScreenFilling) {
-            // Asked only once the compositor's size has been taken: before that, the request
-            // would go nowhere.
-            if (m_window->size() != m_fixed)
+        // Asked only once the compositor's size has been taken: before that, the request
+        // would go nowhere.
+        if (!m_fixed.isValid()) {
+            // A window manager that turns a full-screen request down by itself may leave the
+            // window the size it had tried, with no state reported: the fixed size is taken
+            // again.
+            if (givenOtherSize())
                 QTimer::singleShot(0, this, [this] {
-                    m_window->windowHandle()->setWindowStates(states() & ~ScreenFilling);
+                    if (givenOtherSize())
+                        placeFixed(m_window->maximumSize());
                 });
-        } else if (m_window->width() <= m_fixed.width() && m_window->height() <= m_fixed.height()) {
-            m_window->setMaximumSize(m_fixed);
-            m_fixed = QSize();
+            return;
         }
+        if (!(states() & ScreenFilling))
+            takeFixedPlace();
+        else if (m_lifted && m_window->size() != m_fixed)
+            QTimer::singleShot(0, this, [this] { askForNormal(); });
+    }
+
+    void takeFixedPlace()
+    {
+        if (!m_fixed.isValid() || (states() & ScreenFilling))
+            return;
+        if (m_lifted &&
+            (m_window->width() > m_fixed.width() || m_window->height() > m_fixed.height()))
+            return; // the compositor's normal size is still to come
+        const QSize fixed = m_fixed;
+        m_fixed = QSize();
+        m_lifted = false;
+        m_window->setMaximumSize(fixed);
+        placeFixed(fixed);
+    }
+
+    bool givenOtherSize() const
+    {
+        return m_window->minimumSize() == m_window->maximumSize() &&
+            m_window->size() != m_window->maximumSize() &&
+            !(states() & (ScreenFilling | Qt::WindowMinimized));
+    }
+
+    void placeFixed(QSize fixed)
+    {
+        m_window->resize(fixed);
+        if (!onWayland())
+            centreOnPrimaryScreen(*m_window, m_window->frameGeometry().size());
     }
 
     QWidget *m_window;
-    QSize m_fixed; // valid while the maximum size is lifted
+    QSize m_fixed; // valid from a full-screen or maximised state until the window is its own again
+    bool m_lifted = false; // the maximum size is lifted for the compositor's size
     bool m_watching = false;
 };
 
@@ -90,8 +143,7 @@ bool onWayland()
 
 void keepFixedWhenMaximised(QWidget *window)
 {
-    if (onWayland())
-        new FixedWhenMaximised(window);
+    new FixedWhenMaximised(window);
 }
 
 } // namespace korvane
