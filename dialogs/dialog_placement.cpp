@@ -125,7 +125,17 @@ private:
     void followFrame()
     {
         const QSize centred = centredFrame();
-        const QSize frame = frameToCentreBy(frameOf(m_dialog), centred);
+        const QSize reported = frameOf(m_dialog);
+        if (reported.isNull()) {
+            // Some platforms learn the frame of a window shown at once after its owner only
+            // when the window is shown again; the owner's, known by now, serves meanwhile.
+            const QWidget *shown = owner();
+            const QSize owners = shown ? frameToCentreBy(frameOf(*shown), centred) : centred;
+            if (owners != centred)
+                centreByOwnersFrame();
+            return;
+        }
+        const QSize frame = frameToCentreBy(reported, centred);
         if (frame != centred)
             centreWithFrame(m_dialog, frame);
     }
