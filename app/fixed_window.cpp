@@ -59,9 +59,10 @@ private:
             if (m_fixed.isValid())
                 return;
             m_fixed = m_window->maximumSize();
-            // Qt 6.4 and 6.8 on weston: a maximised client whose buffer is not the size the
-            // compositor configured is ended with a protocol error, so the fixed size is lifted
-            // until that size has been taken; the restore is asked for after it.
+            // Qt 6.4 on weston, from the maximise button Qt draws: a maximised client whose
+            // buffer is not the size the compositor configured is ended with a protocol error,
+            // so the fixed size is lifted until that size has been taken; the restore is asked
+            // for after it.
             if (onWayland() && (states() & Qt::WindowMaximized)) {
                 m_lifted = true;
                 m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
