@@ -20,7 +20,7 @@
 #include "image_view.h"
 #include "layout_colours.h"
 #include "step.h"
-#include "wayland_window.h"
+#include "fixed_window.h"
 #include "zoom_box.h"
 
 #include <QAction>

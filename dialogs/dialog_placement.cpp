@@ -6,9 +6,12 @@
 
 #include "centring.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace korvane {
 
@@ -28,9 +31,25 @@ void centreWithFrame(QWidget &window, QSize frame)
     centreOnPrimaryScreen(window, window.size() + frame);
 }
 
+// Wayland tells a client neither that it was minimised nor lets it restore or activate itself.
+bool restoresItself()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 class DialogKeeper : public QObject {
 public:
-    explicit DialogKeeper(QWidget &dialog) : QObject(&dialog), m_dialog(dialog) { }
+    explicit DialogKeeper(QWidget &dialog) : QObject(&dialog), m_dialog(dialog)
+    {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, &DialogKeeper::focusMoved);
+        m_frameTimer.setInterval(100);
+        connect(&m_frameTimer, &QTimer::timeout, this, [this] {
+            if (--m_frameChecks <= 0 || !m_dialog.isVisible())
+                m_frameTimer.stop();
+            if (m_dialog.isVisible())
+                followFrame();
+        });
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -38,15 +57,17 @@ protected:
         if (watched != &m_dialog)
             return false;
         if (event->type() == QEvent::Show && !event->spontaneous()) {
-            // Centred at every showing, by the frame the last showing had.
-            centreWithFrame(m_dialog, frameOf(m_dialog));
+            // Centred at every showing, by the frame the last showing had; the first by the
+            // owner's, since a window manager frames its windows alike.
+            if (m_dialog.property(CentredFrame).isValid())
+                centreWithFrame(m_dialog, centredFrame());
+            else
+                centreByOwnersFrame();
+            m_frameChecks = 20;
+            m_frameTimer.start();
         } else if ((event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) &&
                    m_dialog.isVisible()) {
-            // The window manager may have placed the first showing by a frame of its own
-            // choosing; once the frame is known, the dialog is centred by it.
-            const QSize frame = frameOf(m_dialog);
-            if (!frame.isNull() && frame != m_dialog.property(CentredFrame).toSize())
-                centreWithFrame(m_dialog, frame);
+            followFrame();
         } else if (event->type() == QEvent::WindowStateChange &&
                    m_dialog.windowState().testFlag(Qt::WindowMinimized)) {
             QTimer::singleShot(0, &m_dialog, [this] { restore(); });
@@ -55,12 +76,105 @@ protected:
     }
 
 private:
+    QWidget *owner() const
+    {
+        QWidget *parent = m_dialog.parentWidget();
+        return parent ? parent->window() : nullptr;
+    }
+
+    // Before the first showing the frame can only be assumed to be none: a position computed
+    // from it places the window itself, which the window manager then frames.
+    QSize centredFrame() const
+    {
+        const QVariant centred = m_dialog.property(CentredFrame);
+        return centred.isValid() ? centred.toSize() : QSize(0, 0);
+    }
+
+    // Before it has framed the dialog, the window manager places the dialog's own corner where
+    // the program asks, and puts the frame around it: the corner asked for is the centred
+    // frame's, moved in by the owner's frame.
+    void centreByOwnersFrame()
+    {
+        if (const QSize known = frameOf(m_dialog); !known.isNull()) {
+            // Known to the platform already: the frame is placed.
+            centreWithFrame(m_dialog, frameToCentreBy(known, QSize(0, 0)));
+            return;
+        }
+        QMargins frame;
+        if (const QWidget *shown = owner(); shown && shown->isVisible()) {
+            const QRect outer = shown->frameGeometry();
+            const QRect inner = shown->geometry();
+            const QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+            if (margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 &&
+                margins.bottom() >= 0)
+                frame = margins;
+        }
+        const QSize outer = m_dialog.size().grownBy(frame);
+        m_dialog.setProperty(CentredFrame, outer - m_dialog.size());
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QPoint corner =
+            screen->geometry().topLeft() + centredWindowPosition(screen->geometry().size(), outer);
+        m_dialog.move(corner + QPoint(frame.left(), frame.top()));
+    }
+
+    // Once the frame is known, and it is not the one assumed, the dialog is centred by it. The
+    // platform learns it some time after the window is shown, with no event of its own.
+    void followFrame()
+    {
+        const QSize centred = centredFrame();
+        const QSize reported = frameOf(m_dialog);
+        if (reported.isNull()) {
+            // Some platforms learn the frame of a window shown at once after its owner only
+            // when the window is shown again; the owner's, known by now, serves meanwhile.
+            const QWidget *shown = owner();
+            const QSize owners = shown ? frameToCentreBy(frameOf(*shown), centred) : centred;
+            if (owners != centred)
+                centreByOwnersFrame();
+            return;
+        }
+        const QSize frame = frameToCentreBy(reported, centred);
+        if (frame != centred)
+            centreWithFrame(m_dialog, frame);
+    }
+
+    // A modal dialog that the window manager hid, minimised or let lose the focus to the window
+    // it blocks leaves the program without a window that takes input. Where no state change
+    // says so, the focus landing on a blocked window of the program does.
+    void focusMoved(QWindow *focus)
+    {
+        if (!focus || focus == m_dialog.windowHandle() || !m_dialog.isVisible() ||
+            QApplication::activeModalWidget() != &m_dialog || m_bringingBack)
+            return;
+        const QWidget *blocked = owner();
+        if (!blocked || focus != blocked->windowHandle())
+            return;
+        m_bringingBack = true;
+        QTimer::singleShot(0, &m_dialog, [this] {
+            m_bringingBack = false;
+            if (m_dialog.isVisible() && QApplication::activeModalWidget() == &m_dialog)
+                bringBack();
+        });
+    }
+
+    void bringBack()
+    {
+        if (!restoresItself()) {
+            // Shown anew, without ending the modal showing: the compositor maps a new window,
+            // in front and with the focus.
+            m_dialog.windowHandle()->hide();
+            m_dialog.windowHandle()->show();
+        }
+        restore();
+    }
+
     void restore()
     {
-        if (QWidget *parent = m_dialog.parentWidget()) {
-            QWidget *owner = parent->window();
-            if (owner->windowState().testFlag(Qt::WindowMinimized))
-                owner->setWindowState(owner->windowState() & ~Qt::WindowMinimized);
+        if (QWidget *blocked = owner()) {
+            if (blocked->windowState().testFlag(Qt::WindowMinimized))
+                blocked->setWindowState(blocked->windowState() & ~Qt::WindowMinimized);
         }
         if (!m_dialog.isVisible())
             return;
@@ -70,6 +184,9 @@ private:
     }
 
     QWidget &m_dialog;
+    bool m_bringingBack = false;
+    QTimer m_frameTimer; // looks for the frame for a while after each showing
+    int m_frameChecks = 0;
 };
 
 } // namespace

@@ -14,8 +14,10 @@ namespace korvane {
 
 /// Keeps a dialog where it belongs: centred on the primary screen at every showing, and again
 /// once the window manager's frame becomes known, since before its first showing the frame can
-/// only be assumed; and never minimised, since a modal dialog minimised takes the program's
-/// other windows with it.
+/// only be assumed, and a frame reported before the window manager has built it is none;
+/// and never minimised, since a modal dialog minimised takes
+/// the program's other windows with it: when the focus lands on the window it blocks, the
+/// dialog is shown again, whether or not the platform reported the minimising.
 void keepDialogPlaced(QWidget &dialog);
 
 /// Makes a label as wide as its text, keeping its left edge and the given height.

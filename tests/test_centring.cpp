@@ -45,6 +45,31 @@ private slots:
         // The panel is one pixel wider than the window: (800 - 801) div 2 is 0, not -1.
         QCOMPARE(centredPanelPosition(800, clientHeight, QSize(801, 553)), corner);
     }
+
+    // A dialog shown before the window manager has framed it is centred by a guess, never by
+    // the nothing, or the less than nothing, reported meanwhile.
+    void dialogFrame_data()
+    {
+        QTest::addColumn<QSize>("reported");
+        QTest::addColumn<QSize>("guess");
+        QTest::addColumn<QPoint>("corner");
+        QTest::addRow("frame known") << QSize(0, 37) << QSize(4, 23) << QPoint(376, 274);
+        QTest::addRow("not framed yet") << QSize(0, 0) << QSize(0, 37) << QPoint(376, 274);
+        QTest::addRow("frame of a 2 x 2 window")
+            << QSize(-269, -181) << QSize(0, 37) << QPoint(376, 274);
+        QTest::addRow("less than nothing across only")
+            << QSize(-269, 37) << QSize(0, 0) << QPoint(376, 292);
+        QTest::addRow("no window manager") << QSize(0, 0) << QSize(0, 0) << QPoint(376, 292);
+    }
+    void dialogFrame()
+    {
+        QFETCH(QSize, reported);
+        QFETCH(QSize, guess);
+        QFETCH(QPoint, corner);
+        const QSize client(271, 183);
+        QCOMPARE(centredWindowPosition(QSize(1024, 768), client + frameToCentreBy(reported, guess)),
+                 corner);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCentring)

@@ -156,6 +156,32 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
+    // Minimised by the desktop where the platform reports no state (Wayland), the modal dialog
+    // leaves only the window it blocks: when that gets the focus, the dialog takes it back and
+    // its showing goes on.
+    void focusOnTheBlockedOwnerBringsTheDialogBack()
+    {
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        Tconstfrm dialog(&owner);
+        dialog.open();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        owner.activateWindow();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), &dialog);
+        QVERIFY(!dialog.windowState().testFlag(Qt::WindowMinimized));
+        dialog.reject();
+        // Once the dialog is closed, the owner keeps a focus it is given.
+        owner.activateWindow();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), owner.windowHandle());
+        QTest::qWait(50);
+        QCOMPARE(QGuiApplication::focusWindow(), owner.windowHandle());
+    }
+
     void modalShowingEndsAtOk()
     {
         Tconstfrm dialog;
