@@ -62,7 +62,8 @@ private:
             // Qt 6.4 on weston, from the maximise button Qt draws: a maximised client whose
             // buffer is not the size the compositor configured is ended with a protocol error,
             // so the fixed size is lifted until that size has been taken; the restore is asked
-            // for after it.
+            // for after it. Qt 6.8 on weston ends no client, but without this the window stays
+            // flagged maximised at its fixed size, 26 px lower.
             if (onWayland() && (states() & Qt::WindowMaximized)) {
                 m_lifted = true;
                 m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
