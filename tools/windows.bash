@@ -277,22 +277,33 @@ windows_suites=("${windows_model_suites[@]}" test_renderer test_dialogs test_zoo
                 test_control_panel test_main_window_layout test_handler_guard
                 test_accessibility test_desktop_identity test_keyboard_route test_event_storm)
 
-# A private Wine prefix under the build folder, made once: Wine's own fonts copied in, and
-# Arial resolved to Liberation Sans (metric-compatible, as on Linux) instead of a serif font.
+# A private Wine prefix under the build folder, made once: Wine's own fonts copied in, and Arial
+# there as Liberation Sans (metric-compatible, as on Linux) instead of a serif font. Windows
+# lists its fonts in the registry, and DirectWrite, which Qt 6.8 draws with, finds only the
+# fonts listed (Wine lists the Linux ones only, so the program got Courier): Tahoma, the
+# program's face under Wine, and Arial are listed as Windows lists them.
 windows_wine_prefix() {
     export WINEPREFIX=$windows_dir/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    [ -f "$WINEPREFIX/korvane-prefix.stamp" ] && return
+    [ -f "$WINEPREFIX/korvane-prefix-2.stamp" ] && return
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts liberation style
+    local listed='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
     rm -rf "$WINEPREFIX"
     wine wineboot -i >"$windows_dir/wineboot.log" 2>&1 || true
     wineserver -w
     [ -f "$WINEPREFIX/system.reg" ] || windows_fail "wineboot made no Wine prefix (see $windows_dir/wineboot.log)"
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    cp /usr/share/wine/fonts/* "$fonts/"
+    liberation=$(windows_font_folder LiberationSans-Regular.ttf) || exit 1
+    for style in Regular Bold; do
+        windows_font_as "$liberation/LiberationSans-$style.ttf" Arial "$fonts"
+    done
     # Wine 8 presents itself as Windows 7, which the installer refuses as Qt 6 does.
     wine winecfg -v win10 >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ \
-        /d 'Liberation Sans' /f >/dev/null 2>&1
+    wine reg add "$listed" /v 'Tahoma (TrueType)' /t REG_SZ /d tahoma.ttf /f >/dev/null 2>&1
+    wine reg add "$listed" /v 'Tahoma Bold (TrueType)' /t REG_SZ /d tahomabd.ttf /f >/dev/null 2>&1
+    wine reg add "$listed" /v 'Arial (TrueType)' /t REG_SZ /d Arial-Regular.ttf /f >/dev/null 2>&1
+    wine reg add "$listed" /v 'Arial Bold (TrueType)' /t REG_SZ /d Arial-Bold.ttf /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/korvane-prefix.stamp"
+    touch "$WINEPREFIX/korvane-prefix-2.stamp"
 }
 
 # windows_font_as FILE FAMILY FOLDER: a copy of the font FILE in FOLDER under the family name
@@ -315,9 +326,20 @@ font.save(os.path.join(folder, family.replace(" ", "") + "-" + style + ".ttf"))
 PYTHON
 }
 
-# The suites cross-built and run under Wine; the Qt DLLs and the offscreen plugin beside them.
-windows_test_suites() {
-    local qt=$1 build=$windows_dir/tests folders suite results passed=0 failed=() status platform
+# The folder of the font file named, wherever the release keeps it (Debian 12 Liberation in
+# liberation2/, Debian 13 in liberation/).
+windows_font_folder() {
+    local file
+    for file in /usr/share/fonts/truetype/*/"$1"; do
+        [ -f "$file" ] && dirname "$file" && return
+    done
+    windows_fail "no font file $1 in /usr/share/fonts/truetype"
+}
+
+# The suites cross-built; the Qt DLLs, the offscreen plugin and the fonts beside them. Called
+# on its own, not in a condition, so that any step that fails stops the run.
+windows_test_build() {
+    local qt=$1 build=$windows_dir/tests folders suite liberation dejavu
     windows_configure "$build" "$qt" -DBUILD_TESTING=ON
     cmake --build "$build" --target "${windows_suites[@]}" -j "$jobs"
     mapfile -t folders < <(windows_dll_folders "$qt")
@@ -331,21 +353,27 @@ windows_test_suites() {
     windows_copy_imports "$build" "$build/platforms/qoffscreen.dll" -- "${folders[@]}"
     # The offscreen platform on Windows reads fonts from Qt's library folder only: there, the
     # fonts the Linux tests have (Liberation, metric-compatible with Arial, and DejaVu).
+    liberation=$(windows_font_folder LiberationSans-Regular.ttf) || exit 1
+    dejavu=$(windows_font_folder DejaVuSans.ttf) || exit 1
     mkdir -p "$build/fonts"
-    cp /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
-        "$build/fonts/"
+    cp "$liberation"/*.ttf "$dejavu"/*.ttf "$build/fonts/"
     # And under the names the program asks for on Windows, with the faces the Linux tests
     # measure: DejaVu Sans, Linux's sans-serif, as "Microsoft Sans Serif"; Liberation Sans as
     # "Arial".
     for style in "" -Bold; do
-        windows_font_as "/usr/share/fonts/truetype/dejavu/DejaVuSans$style.ttf" \
+        windows_font_as "$dejavu/DejaVuSans$style.ttf" \
             "Microsoft Sans Serif" "$build/fonts"
     done
     for style in Regular Bold; do
-        windows_font_as "/usr/share/fonts/truetype/liberation2/LiberationSans-$style.ttf" \
+        windows_font_as "$liberation/LiberationSans-$style.ttf" \
             Arial "$build/fonts"
     done
     printf '[Paths]\r\nLibraries = .\r\n' >"$build/qt.conf"
+}
+
+# The suites run under Wine, each on its own; says how many pass.
+windows_test_suites() {
+    local build=$windows_dir/tests suite results passed=0 failed=() status platform
     results=$windows_dir/test-results
     rm -rf "$results" && mkdir -p "$results"
     for suite in "${windows_suites[@]}"; do
@@ -512,7 +540,8 @@ windows_test() {
     mkdir -p "$windows_dir"
     qt=$(windows_qt) || exit 1
     windows_wine_prefix
-    windows_test_suites "$qt" || status=1
+    windows_test_build "$qt"
+    windows_test_suites || status=1
     echo "== tools/dev windows-test: the installer and the program under Wine"
     local setup
     setup=$(ls "$windows_dir"/korvane-*-setup.exe 2>/dev/null | tail -1)
