@@ -95,9 +95,9 @@ private:
     // frame's, moved in by the owner's frame.
     void centreByOwnersFrame()
     {
-        if (const QSize known = frameOf(m_dialog); !known.isNull()) {
+        if (const QSize known = frameOf(m_dialog); frameKnown(known)) {
             // Known to the platform already: the frame is placed.
-            centreWithFrame(m_dialog, frameToCentreBy(known, QSize(0, 0)));
+            centreWithFrame(m_dialog, known);
             return;
         }
         QMargins frame;
@@ -126,18 +126,18 @@ private:
     {
         const QSize centred = centredFrame();
         const QSize reported = frameOf(m_dialog);
-        if (reported.isNull()) {
+        if (!frameKnown(reported)) {
             // Some platforms learn the frame of a window shown at once after its owner only
-            // when the window is shown again; the owner's, known by now, serves meanwhile.
+            // when the window is shown again, and KWin's may stay the 1 x 1 one Qt measured
+            // before KWin framed the window; the owner's, known by now, serves meanwhile.
             const QWidget *shown = owner();
             const QSize owners = shown ? frameToCentreBy(frameOf(*shown), centred) : centred;
             if (owners != centred)
                 centreByOwnersFrame();
             return;
         }
-        const QSize frame = frameToCentreBy(reported, centred);
-        if (frame != centred)
-            centreWithFrame(m_dialog, frame);
+        if (reported != centred)
+            centreWithFrame(m_dialog, reported);
     }
 
     // A modal dialog that the window manager hid, minimised or let lose the focus to the window

@@ -26,13 +26,18 @@ inline QPoint centredPanelPosition(int windowOuterWidth, int clientHeight, QSize
     return {(windowOuterWidth - panel.width()) / 2, (clientHeight - panel.height()) / 2};
 }
 
+/// Whether the platform knows a window's frame. Until the window manager has framed the window
+/// the report is nothing, or even less than nothing: a frame that leaves a 2 x 2 window.
+inline bool frameKnown(QSize reported)
+{
+    return !reported.isNull() && reported.width() >= 0 && reported.height() >= 0;
+}
+
 /// The frame to centre a window by: the one the platform reports, once it is known, or else the
-/// best guess (the last showing's, or the owner's). Until the window manager has framed the
-/// window the report is nothing, or even less than nothing: a frame that leaves a 2 x 2 window.
+/// best guess (the last showing's, or the owner's).
 inline QSize frameToCentreBy(QSize reported, QSize guess)
 {
-    const bool known = !reported.isNull() && reported.width() >= 0 && reported.height() >= 0;
-    return known ? reported : guess;
+    return frameKnown(reported) ? reported : guess;
 }
 
 /// Moves a top-level window so that its outer size, frame included, is centred on the primary
