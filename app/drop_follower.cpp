@@ -62,21 +62,24 @@ void DropFollower::look(std::int64_t step)
     const QPoint centre = boxCentre();
     const DropLook look = m_watch.look(m_state, centre.x(), centre.y(), step);
     m_last = look;
-    if (look.anotherDrop || look.lost)
-        describe();
+    if (!look.lost && look.crossedLine == 0 && !look.anotherDrop)
+        return;
     // Nothing is announced before the student first comes to the zoom box: a class that does
     // not listen to the drops is not told of them.
-    if (!m_listening)
-        return;
-    if (look.lost) {
+    bool announced = false;
+    if (m_listening && look.lost) {
         announce(m_window,
-                 tr("The followed drop has reached a plate.") + QLatin1Char(' ') +
-                     m_box->accessibleDescription());
-    } else if (look.crossedLine != 0) {
+                 tr("The followed drop has reached a plate.") + QLatin1Char(' ') + description());
+        announced = true;
+    } else if (m_listening && look.crossedLine != 0) {
         //: Said the moment the followed drop crosses a scale line; %1 is its label, as 0.3.
         announce(m_window, tr("Line %1").arg(lineLabel(look.crossedLine)));
-        describe();
+        announced = true;
     }
+    // The description keeps up with the drop, but is not read out again on top of what was just
+    // announced: where a reader would do that, it waits until the student asks (Space).
+    if (!(announced && readersHearNewDescriptions(m_box)))
+        describe();
 }
 
 QString DropFollower::description() const
@@ -156,9 +159,12 @@ bool DropFollower::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        // Read again: the same words a reader gets on arriving here, as they are now.
+        // Read again: the same words a reader gets on arriving here, as they are now. A new
+        // description may reach the reader by itself; then it is not announced as well.
+        const QString before = m_box->accessibleDescription();
         describe();
-        announce(m_box, m_box->accessibleDescription());
+        if (m_box->accessibleDescription() == before || !readersHearNewDescriptions(m_box))
+            announce(m_box, m_box->accessibleDescription());
         return true;
     }
     case Qt::Key_Escape:

@@ -335,7 +335,9 @@ void Tmilikanfrm::resetbtClick()
     timerlb->setText(QStringLiteral("0.0 s"));
     startbt->setAccessibleDescription(
         stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
-    announceStopwatch(timerlb);
+    // Start's new description tells the time to a reader on it. At Stop readers keep to the new
+    // caption and drop the description, so there the time is announced whatever has the focus.
+    announceStopwatch(timerlb, startbt);
 }
 
 void Tmilikanfrm::freezebtClick()

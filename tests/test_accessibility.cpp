@@ -97,6 +97,7 @@ public:
     Told()
     {
         messages.clear();
+        heard.clear();
         m_previous = QAccessible::installUpdateHandler(record);
         forward = m_previous;
         m_platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
@@ -113,6 +114,9 @@ public:
     Told &operator=(const Told &) = delete;
 
     static inline QStringList messages;
+    // What a reader on the focused control speaks of these: the announcements, and on Qt 6.8 the
+    // focused control's new name or description.
+    static inline QStringList heard;
 
 private:
     static void record(QAccessibleEvent *event)
@@ -121,14 +125,23 @@ private:
             forward(event);
         QAccessibleInterface *iface = event->accessibleInterface();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        if (event->type() == QAccessible::Announcement)
+        const bool focused = iface && iface->object() == QApplication::focusWidget();
+        if (event->type() == QAccessible::Announcement) {
             messages << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
-        else if (event->type() == QAccessible::NameChanged && iface)
+            heard << messages.last();
+        } else if (event->type() == QAccessible::NameChanged && iface) {
             messages << iface->text(QAccessible::Name);
+            if (focused)
+                heard << messages.last();
+        } else if (event->type() == QAccessible::DescriptionChanged && focused) {
+            heard << iface->text(QAccessible::Description);
+        }
 #else
         if (event->type() == QAccessible::ObjectShow && iface &&
-            iface->role() == QAccessible::Notification)
+            iface->role() == QAccessible::Notification) {
             messages << iface->text(QAccessible::Name);
+            heard << messages.last();
+        }
 #endif
     }
 
@@ -550,6 +563,67 @@ private slots:
         QVERIFY(!announced.isEmpty());
         for (qsizetype i = 1; i < at.size(); ++i)
             QVERIFY2(at.at(i) - at.at(i - 1) >= 10, qPrintable(announced.join(", ")));
+    }
+
+    // What a student does or hears of is told once: not a second time by a new description.
+    void toldOnce_data()
+    {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<QString>("heard");
+        QTest::addRow("a key on the slider") << "slider"
+                                             << "0.01";
+        QTest::addRow("Reset while on Start") << "reset"
+                                              << "0.0 seconds";
+        QTest::addRow("Space once the drop has moved") << "space"
+                                                       << "Followed drop: ";
+        QTest::addRow("a crossing in the zoom box") << "crossing"
+                                                    << "Line 0.2";
+    }
+    void toldOnce()
+    {
+        QFETCH(QString, moment);
+        QFETCH(QString, heard);
+        // As for the slow fall above: the first drop under the zoom box, the others far off.
+        QList<int> draws {0, 20, 25, 0};
+        for (int i = 1; i < 10; ++i)
+            draws << 600 << 150 << 25 << 0;
+        m_window = std::make_unique<Tmilikanfrm>(std::make_unique<ScriptedRandom>(draws));
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window->freezebtClick(); // the test steps by hand
+        m_window->AddbtClick();
+        std::unique_ptr<Told> told;
+        if (moment == QLatin1String("slider")) {
+            m_window->onoffClick();
+            find("voltsb")->setFocus();
+            told = std::make_unique<Told>();
+            QTest::keyClick(find("voltsb"), Qt::Key_Right);
+        } else if (moment == QLatin1String("reset")) {
+            m_window->startbtClick();
+            for (int i = 0; i < 12; ++i)
+                m_window->Timer1Timer();
+            m_window->startbtClick();
+            find("startbt")->setFocus();
+            told = std::make_unique<Told>();
+            m_window->resetbtClick();
+        } else {
+            QTest::keyClick(m_window.get(), Qt::Key_F6);
+            QCOMPARE(QApplication::focusWidget(), find("zsh"));
+            if (moment == QLatin1String("space")) {
+                for (int i = 0; i < 30; ++i)
+                    m_window->Timer1Timer();
+                told = std::make_unique<Told>();
+                QTest::keyClick(find("zsh"), Qt::Key_Space);
+            } else {
+                told = std::make_unique<Told>();
+                for (int i = 0; i < 330 && Told::heard.isEmpty(); ++i)
+                    m_window->Timer1Timer();
+            }
+        }
+        const QString all = Told::heard.join(QStringLiteral(" | "));
+        QVERIFY2(Told::heard.size() == 1, qPrintable(all));
+        QVERIFY2(Told::heard.first().contains(heard), qPrintable(all));
     }
 
     // The charge estimate's hidden inputs and output, and the About box's hidden button, are

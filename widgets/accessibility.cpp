@@ -105,8 +105,9 @@ public:
     {
     }
 
-    /// Tells readers the time shown, if it differs from the one they last heard.
-    void announce()
+    /// Tells readers the time shown, if it differs from the one they last heard; `spoken`
+    /// false where they hear it elsewhere.
+    void announce(bool spoken)
     {
         const QString shown = label()->text();
         if (shown == m_announced)
@@ -115,7 +116,8 @@ public:
         m_announced = shown;
         QAccessible::updateAccessibility(&event);
         // Readers present no change of a label's text: the time is announced as well.
-        korvane::announce(label(), spokenTime(shown));
+        if (spoken)
+            korvane::announce(label(), spokenTime(shown));
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -263,6 +265,11 @@ void announce(QWidget *window, const QString &message)
 void announceCaption(QAbstractButton *) { }
 void announceDescription(QWidget *) { }
 
+bool readersHearNewDescriptions(const QWidget *control)
+{
+    return control && control->hasFocus();
+}
+
 #else
 
 namespace {
@@ -356,6 +363,11 @@ void announceDescription(QWidget *control)
         announce(control, control->accessibleDescription());
 }
 
+bool readersHearNewDescriptions(const QWidget *)
+{
+    return false;
+}
+
 #endif
 
 QString stopwatchDescription(bool running, const QString &shown)
@@ -389,18 +401,19 @@ void presentAs(QWidget *widget, Presentation as)
         slider->setAccessibleDescription(voltageReading(slider->value()));
         QObject::connect(slider, &QScrollBar::valueChanged, slider, [slider](int hundredths) {
             slider->setAccessibleDescription(voltageReading(hundredths));
-            // Readers say the bare number of a slider that moves: the unit follows it.
-            if (slider->hasFocus())
+            // Readers say the bare number of a slider that moves: the unit follows it, in the
+            // new description where they read that.
+            if (slider->hasFocus() && !readersHearNewDescriptions(slider))
                 announce(slider, spokenVoltage(hundredths));
         });
     }
 }
 
-void announceStopwatch(QLabel *stopwatch)
+void announceStopwatch(QLabel *stopwatch, const QWidget *describer)
 {
     if (auto *readout =
             dynamic_cast<StopwatchReadout *>(QAccessible::queryAccessibleInterface(stopwatch)))
-        readout->announce();
+        readout->announce(!readersHearNewDescriptions(describer));
 }
 
 } // namespace korvane

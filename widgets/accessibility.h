@@ -29,7 +29,9 @@ void presentAs(QWidget *widget, Presentation as);
 
 /// Tells screen readers the time the stopwatch shows, if it differs from the one they last
 /// heard: when the stopwatch stops or is reset, rather than ten times a second while it runs.
-void announceStopwatch(QLabel *stopwatch);
+/// `describer` is a control whose description was just rewritten to tell the time too: where
+/// readers hear that (readersHearNewDescriptions), the time is not said a second time.
+void announceStopwatch(QLabel *stopwatch, const QWidget *describer = nullptr);
 
 /// Tells screen readers the message at once, whichever control of the window has the focus.
 void announce(QWidget *window, const QString &message);
@@ -41,6 +43,11 @@ void announceCaption(QAbstractButton *button);
 /// After the program rewrote the description of the control that has the focus: tells readers
 /// the new one where the toolkit's own change does not reach them.
 void announceDescription(QWidget *control);
+
+/// Whether readers speak the control's description the moment it is rewritten: on Qt 6.8, which
+/// sends it to them, for the control that has the focus. What they hear so needs no
+/// announcement, and a description rewritten right after an announcement is heard twice.
+bool readersHearNewDescriptions(const QWidget *control);
 
 /// The stopwatch button's description: running, or the time it shows ("12.3 s").
 QString stopwatchDescription(bool running, const QString &shown);
