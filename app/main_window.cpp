@@ -16,11 +16,11 @@
 #include "const_dialog.h"
 #include "control_panel.h"
 #include "drop_follower.h"
+#include "fixed_window.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
 #include "step.h"
-#include "fixed_window.h"
 #include "zoom_box.h"
 
 #include <QAction>
@@ -39,6 +39,8 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include <chrono>
+
 namespace korvane {
 
 namespace {
@@ -46,6 +48,8 @@ namespace {
 using layout::Silver;
 
 constexpr QSize WindowOuterSize(800, 600);
+// How long a window manager may take to tell a new frame after the move that changed it.
+constexpr std::chrono::milliseconds FrameSettleTime(500);
 
 std::string userDecimalSeparator()
 {
@@ -181,6 +185,13 @@ void Tmilikanfrm::applyOuterSize()
         return;
     m_appliedFrame = frame;
     setFixedSize(WindowOuterSize - frame);
+    // A window manager may tell the frame after the move that changed it: openbox, taking a
+    // full-screen window back, reports no frame at first and its own a little later, with no
+    // move between. So the frame is measured once more when it has had time to settle.
+    QTimer::singleShot(FrameSettleTime, this, [this] {
+        if (isVisible())
+            applyOuterSize();
+    });
 }
 
 void Tmilikanfrm::resizeEvent(QResizeEvent *event)
