@@ -169,6 +169,23 @@ class TestAccessibility : public QObject {
 
     template<class T = QWidget> T *find(const char *name) { return control<T>(*m_window, name); }
 
+    // Ten drops of 0.4 micrometre with -15 charges, once oil is added: the first under the zoom
+    // box, y below the injection band's top, the others far off to the right. The window is
+    // shown and active, its timer stopped: the test steps by hand.
+    bool showOneDropUnderTheBox(int y)
+    {
+        QList<int> draws {0, y, 25, 0};
+        for (int i = 1; i < 10; ++i)
+            draws << 600 << 150 << 25 << 0;
+        m_window = std::make_unique<Tmilikanfrm>(std::make_unique<ScriptedRandom>(draws));
+        m_window->show();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            return false;
+        m_window->freezebtClick();
+        return true;
+    }
+
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Korvane")); }
     void init() { m_window = std::make_unique<Tmilikanfrm>(oneDropNearTheLowerPlate()); }
@@ -527,16 +544,7 @@ private slots:
         QFETCH(int, volts);
         QFETCH(int, steps);
         QFETCH(QStringList, lines);
-        // Ten drops of 0.4 micrometre with -15 charges: the first under the zoom box, the others
-        // far off to the right.
-        QList<int> draws {0, y, 25, 0};
-        for (int i = 1; i < 10; ++i)
-            draws << 600 << 150 << 25 << 0;
-        m_window = std::make_unique<Tmilikanfrm>(std::make_unique<ScriptedRandom>(draws));
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        m_window->freezebtClick(); // the test steps by hand
+        QVERIFY(showOneDropUnderTheBox(y));
         if (volts > 0) {
             m_window->onoffClick();
             find<QScrollBar>("voltsb")->setValue(volts * 100);
@@ -583,15 +591,7 @@ private slots:
     {
         QFETCH(QString, moment);
         QFETCH(QString, heard);
-        // As for the slow fall above: the first drop under the zoom box, the others far off.
-        QList<int> draws {0, 20, 25, 0};
-        for (int i = 1; i < 10; ++i)
-            draws << 600 << 150 << 25 << 0;
-        m_window = std::make_unique<Tmilikanfrm>(std::make_unique<ScriptedRandom>(draws));
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        m_window->freezebtClick(); // the test steps by hand
+        QVERIFY(showOneDropUnderTheBox(20)); // the slow fall above
         m_window->AddbtClick();
         std::unique_ptr<Told> told;
         if (moment == QLatin1String("slider")) {
