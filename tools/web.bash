@@ -1,0 +1,212 @@
+# SPDX-FileCopyrightText: 2026 The Korvane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The browser build, sourced by tools/dev for `tools/dev web` and `tools/dev web-test`.
+#
+# Korvane for WebAssembly needs emscripten 3.1.56 or newer, which Debian 13 has and Debian 12
+# has not. Where the machine lacks it, everything is built inside a minimal Debian 13 root kept
+# in the cache (made once with debootstrap, as `tools/dev test-on` makes its roots), with this
+# work tree and the cache mounted at their own paths. There a minimal static Qt for WebAssembly
+# is built once from Debian's own qt6-base source of the root's version, into a cache outside
+# the work tree that is reused while the version, the compiler and the options match; Korvane is
+# built against it, and build/web gets the page, its files and the zip a teacher puts on a web
+# server. Intermediate files go to build/web-work.
+
+web_dir=$PWD/build/web
+web_work=$PWD/build/web-work
+web_cache=${XDG_CACHE_HOME:-$HOME/.cache}/korvane
+web_release=trixie
+web_root=$web_cache/web-root-$web_release
+# What the build needs where it runs. dpkg-dev, the keyrings and gpgv fetch and check Qt's
+# source; the fonts and fontTools make the program's own fonts; brotli measures the sizes.
+web_packages=(emscripten cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-tools-dev
+              qt6-l10n-tools qt6-translations-l10n dpkg-dev debian-keyring gpgv patch
+              fonts-dejavu-core fonts-liberation2 python3-fonttools brotli ca-certificates)
+# Qt 6.8 wants emscripten 3.1.56; older ones (Debian 12 has 3.1.6) cannot build it.
+web_emscripten_minimum=3.1.56
+# What of Qt is built: Core, Gui, Widgets and Test with the WebAssembly platform, statically, for
+# size. No OpenGL: the widgets draw into a 2D canvas and need no WebGL (data/web/ has the patch
+# that lets the platform plugin build so).
+web_qt_variant=raster
+web_qt_options=(
+    -release -static -optimize-size -nomake examples -nomake tests -no-opengl
+    -no-feature-network -no-feature-sql -no-feature-dbus -no-feature-printsupport
+    -no-feature-concurrent -no-feature-xml
+)
+# Applied in this order to Debian's source: see each file's head.
+web_qt_patches=(data/web/qt-wasm-no-opengl.patch data/web/qt-wasm-fonts.patch)
+
+. tools/qt-source.bash
+qt_source_caller="tools/dev web"
+
+web_fail() {
+    echo "tools/dev web: $*" >&2
+    exit 1
+}
+
+# Whether a Debian version of emscripten is recent enough.
+web_emscripten_recent() {
+    [ -n "$1" ] && dpkg --compare-versions "${1%%[+~-]*}" ge "$web_emscripten_minimum"
+}
+
+# Whether the build runs on this machine itself: where apt offers a recent enough emscripten.
+web_on_host() {
+    local candidate
+    candidate=$(apt-cache policy emscripten 2>/dev/null | sed -n 's/^ *Candidate: //p')
+    web_emscripten_recent "$candidate"
+}
+
+# The Debian 13 root, made once; packages added to it when the list grows.
+web_root_ready() {
+    local stamp=$web_root/korvane-web-root.stamp mirror
+    if [ ! -f "$stamp" ]; then
+        mirror=$(debian_mirror "$web_release")
+        [ -n "$mirror" ] || web_fail "no Debian mirror in the apt sources"
+        tools/install-missing debootstrap
+        echo "== tools/dev web: a Debian 13 root for the build, once, in $web_root"
+        web_unmount
+        rm -rf --one-file-system "$web_root"
+        mkdir -p "$web_cache"
+        debootstrap --variant=minbase "$web_release" "$web_root" "$mirror" \
+            >"$web_root.debootstrap.log" 2>&1 ||
+            { tail -5 "$web_root.debootstrap.log" >&2; web_fail "debootstrap failed"; }
+        # The release's updates too, from the same mirror.
+        echo "deb $mirror $web_release-updates main" >>"$web_root/etc/apt/sources.list"
+        : >"$stamp"
+    fi
+    cp /etc/resolv.conf "$web_root/etc/resolv.conf"
+    web_mount
+    if [ "$(cat "$stamp")" != "${web_packages[*]}" ]; then
+        echo "== tools/dev web: installing the build's packages in the root (log: $web_root.apt.log)"
+        web_in "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+            --no-install-recommends ${web_packages[*]}" >"$web_root.apt.log" 2>&1 ||
+            { tail -5 "$web_root.apt.log" >&2; web_fail "the root's packages did not install"; }
+        echo "${web_packages[*]}" >"$stamp"
+    fi
+}
+
+# The kernel's file systems, this work tree and the cache mounted in the root, at their own
+# paths, until the script ends.
+web_mount() {
+    local path
+    findmnt -rn -o TARGET | grep -qF "$web_root/proc" && return
+    trap web_unmount EXIT
+    mount -t proc proc "$web_root/proc"
+    mount -t sysfs sysfs "$web_root/sys"
+    mount --bind /dev "$web_root/dev"
+    mount --bind /dev/pts "$web_root/dev/pts"
+    for path in "$PWD" "$web_cache"; do
+        mkdir -p "$web_root$path"
+        mount --bind "$path" "$web_root$path"
+    done
+}
+
+web_unmount() {
+    [ -d "$web_root" ] || return 0
+    findmnt -rn -o TARGET | grep -F "$web_root/" | sort -r | xargs -r umount -l
+}
+
+# web_in SCRIPT: the script run by bash in this work tree where the build runs: in the root,
+# as root with a clean environment, or on this machine.
+web_in() {
+    if [ "$web_host" = yes ]; then
+        bash -c "set -euo pipefail; $1"
+    else
+        env -i HOME="$HOME" TERM="${TERM:-dumb}" XDG_CACHE_HOME="${web_cache%/*}" \
+            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+            chroot "$web_root" /bin/bash -c "set -euo pipefail; cd '$PWD'; $1"
+    fi
+}
+
+# Where the build runs, made ready: this machine with emscripten installed, or the root. Stops
+# with one line when no recent emscripten can be had.
+web_environment() {
+    local found
+    if web_on_host; then
+        web_host=yes
+        tools/install-missing "${web_packages[@]}"
+    else
+        web_host=no
+        [ "$(id -u)" -eq 0 ] || exec sudo "$PWD/tools/dev" "$web_command"
+        # Two runs share the root: the second waits for the first.
+        exec {web_lock}>>"$web_root.lock"
+        flock "$web_lock"
+        web_root_ready
+    fi
+    found=$(web_in 'dpkg-query -W -f="\${Version}" emscripten 2>/dev/null || true')
+    web_emscripten_recent "$found" ||
+        web_fail "no emscripten $web_emscripten_minimum or newer (Debian 13's package emscripten; found: ${found:-none})"
+}
+
+# The Qt for WebAssembly in the cache, built unless it is there for this Qt version, compiler
+# and options. Prints its prefix.
+web_qt() {
+    local version upstream prefix stamp wanted
+    version=$(web_in 'dpkg-query -W -f="\${Version}" qt6-base-dev 2>/dev/null || true')
+    [ -n "$version" ] || web_fail "qt6-base-dev is not installed where the build runs"
+    upstream=${version#*:} upstream=${upstream%%[+-]*}
+    prefix=$web_cache/qt-$upstream-wasm-$web_qt_variant
+    stamp=$prefix/korvane-qt.stamp
+    wanted=$(printf '%s\n' "qt6-base $version" "$(web_in 'emcc --version | head -1')" \
+        "${web_qt_options[@]}" "$(cat "${web_qt_patches[@]}" | sha256sum)")
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
+        echo "$prefix"
+        return
+    fi
+    echo "== tools/dev web: Qt $version for WebAssembly, once, into $prefix" >&2
+    web_in "jobs=$jobs; . tools/web.bash; web_qt_build '$version' '$prefix'" >&2 || exit 1
+    echo "$wanted" >"$stamp"
+    echo "$prefix"
+}
+
+# Runs where the build runs. Debian's source is fetched when the version is new; our patches
+# are applied to it, replacing those of an earlier run, so that a change to them rebuilds only
+# the files they touch; configure runs again only when its options change.
+web_qt_build() {
+    local version=$1 prefix=$2 source build=$web_work/qt-build applied configured
+    source=$web_work/qt-source/qtbase
+    applied=$source/korvane-applied.patch
+    configured=$build/korvane-configured
+    mkdir -p "$web_work"
+    if [ "$(cat "$source/korvane-version" 2>/dev/null)" != "$version" ]; then
+        source=$(qt_source "$version" "$web_work") || exit 1
+        echo "$version" >"$source/korvane-version"
+        rm -rf "$build"
+    fi
+    if ! cmp -s "$applied" <(cat "${web_qt_patches[@]}"); then
+        if [ -f "$applied" ]; then
+            patch -d "$source" -R -p1 -s <"$applied" || web_fail "could not take back $applied"
+        fi
+        rm -f "$applied"
+        cat "${web_qt_patches[@]}" | patch -d "$source" -p1 -s ||
+            web_fail "the patches in data/web do not apply to Qt $version"
+        cat "${web_qt_patches[@]}" >"$applied"
+    fi
+    # Qt's configure refuses the WebAssembly platform without EMSDK; Debian keeps emscripten
+    # there.
+    export EMSDK=/usr/share/emscripten
+    if [ "$(cat "$configured" 2>/dev/null)" != "$prefix ${web_qt_options[*]}" ]; then
+        rm -rf "$build" && mkdir -p "$build"
+        echo "== tools/dev web: configuring Qt (log: $build/configure.log)"
+        (cd "$build" && nice -n 10 "$source/configure" -platform wasm-emscripten \
+            -prefix "$prefix" -qt-host-path /usr "${web_qt_options[@]}" -- -G Ninja \
+            -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake") \
+            >"$build/configure.log" 2>&1 ||
+            { tail -20 "$build/configure.log"; web_fail "configuring Qt failed"; }
+        echo "$prefix ${web_qt_options[*]}" >"$configured"
+    fi
+    echo "== tools/dev web: building Qt with $jobs jobs (log: $build/build.log)"
+    nice -n 10 cmake --build "$build" -j "$jobs" >"$build/build.log" 2>&1 ||
+        { tail -20 "$build/build.log"; web_fail "building Qt failed"; }
+    rm -rf "$prefix"
+    cmake --install "$build" >"$build/install.log" 2>&1 ||
+        { tail -20 "$build/install.log"; web_fail "installing Qt failed"; }
+}
+
+web_build() {
+    local start=$SECONDS qt
+    web_environment
+    qt=$(web_qt) || exit 1
+    echo "== tools/dev web: Qt ready in $qt after $((SECONDS - start)) s"
+}
