@@ -20,6 +20,7 @@
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
+#include "modal.h"
 #include "step.h"
 #include "zoom_box.h"
 
@@ -398,12 +399,12 @@ void Tmilikanfrm::timebxChange() { }
 
 void Tmilikanfrm::Showconstants1Click()
 {
-    constfrm->exec();
+    showModally(*constfrm);
 }
 
 void Tmilikanfrm::about1Click()
 {
-    aboutboxp->exec();
+    showModally(*aboutboxp);
 }
 
 void Tmilikanfrm::startUp()
@@ -432,7 +433,7 @@ void Tmilikanfrm::FormActivate()
         freezebtClick();
     aboutboxp->setTexts(Taboutboxp::productLine(), Taboutboxp::caption(),
                         Taboutboxp::versionLine());
-    aboutboxp->exec();
+    showModally(*aboutboxp);
 }
 
 void Tmilikanfrm::FormDeactivate()

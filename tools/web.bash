@@ -35,7 +35,8 @@ web_qt_options=(
     -no-feature-concurrent -no-feature-xml
 )
 # Applied in this order to Debian's source: see each file's head.
-web_qt_patches=(data/web/qt-wasm-no-opengl.patch data/web/qt-wasm-fonts.patch)
+web_qt_patches=(data/web/qt-wasm-no-opengl.patch data/web/qt-wasm-fonts.patch
+                data/web/qt-wasm-accessibility.patch)
 
 . tools/qt-source.bash
 qt_source_caller="tools/dev web"
@@ -204,9 +205,94 @@ web_qt_build() {
         { tail -20 "$build/install.log"; web_fail "installing Qt failed"; }
 }
 
+# Korvane configured in the folder given against the Qt given, where the build runs; the rest are
+# CMake options. Debian's Qt leaves its platform plugins out of a static program unless asked.
+web_configure() {
+    local build=$1 qt=$2
+    shift 2
+    web_in "EMSDK=/usr/share/emscripten '$qt/bin/qt-cmake' -S . -B '$build' -G Ninja \
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/\$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)/cmake \
+        -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DKORVANE_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations \
+        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON $*" >"$build.configure.log" 2>&1 ||
+        { tail -20 "$build.configure.log" >&2; web_fail "configuring the WebAssembly build failed"; }
+}
+
+# The page's folder: the page, the program (.js and .wasm), Qt's loader, the service worker and
+# the manifest with the icon, a README and the licences.
+web_stage() {
+    local build=$1 stage=$2 version=$3 qt_version=$4 file files=() checksum
+    rm -rf "$stage" && mkdir -p "$stage"
+    cp "$build/app/korvane.js" "$build/app/korvane.wasm" "$build/app/qtloader.js" "$stage/"
+    cp data/web/manifest.webmanifest "$stage/"
+    cp data/icons/*.svg "$stage/korvane.svg"
+    cp data/icons/hicolor/256x256/apps/*.png "$stage/korvane-256.png"
+    sed -e "s/@VERSION@/$version/" -e "s/@WASM_BYTES@/$(stat -c %s "$stage/korvane.wasm")/" \
+        data/web/index.html >"$stage/index.html"
+    cp /usr/share/common-licenses/GPL-3 "$stage/COPYING.txt"
+    web_readme "$version" "$qt_version" >"$stage/README.txt"
+    for file in index.html korvane.js korvane.wasm qtloader.js manifest.webmanifest korvane.svg \
+        korvane-256.png; do
+        files+=("'$file'")
+    done
+    checksum=$(cd "$stage" && cat index.html korvane.js korvane.wasm qtloader.js | sha256sum | cut -c1-16)
+    sed -e "s/@VERSION@/$version/" -e "s/@CHECKSUM@/$checksum/" \
+        -e "s|@FILES@|'./', $(IFS=,; echo "${files[*]}" | sed 's/,/, /g')|" data/web/sw.js >"$stage/sw.js"
+}
+
+web_readme() {
+    cat <<TEXT
+Korvane $1 for the browser
+
+Korvane is a teaching program for school physics: it simulates the oil-drop measurement of
+the elementary charge. This folder is the whole program as a web page.
+
+On a web server: copy the folder to any static web server (no scripts run there) and open
+its address. Over https:// the page works offline after its first visit, and the picture can
+be copied to the clipboard; over plain http:// both work only on the machine itself.
+
+On one computer, without a server: browsers do not run a program opened from the disk as a
+file. In this folder, start a small local server, for instance Python's:
+
+    python3 -m http.server 8000
+
+and open http://localhost:8000/ in the browser.
+
+Korvane is free software under the GNU General Public License, version 3 or later
+(COPYING.txt). It includes Qt $2 for WebAssembly (GPL-3.0), built from Debian's qt6-base
+source package of that version with the changes in Korvane's data/web/*.patch, and the
+fonts DejaVu Sans (Bitstream Vera licence) and Liberation Sans (SIL Open Font License 1.1),
+cut to the characters the program shows.
+TEXT
+}
+
+# Transferred sizes of what the page loads: raw, gzip and brotli, as a web server would send it.
+web_sizes() {
+    local stage=$1
+    web_in "cd '$stage' && for file in index.html qtloader.js korvane.js korvane.wasm sw.js; do
+        printf '%-14s %9d %9d %9d\n' \$file \$(stat -c %s \$file) \$(gzip -9 -c \$file | wc -c) \
+            \$(brotli -q 11 -c \$file | wc -c)
+    done | awk '{ print; r += \$2; g += \$3; b += \$4 }
+        END { printf \"%-14s %9d %9d %9d\n\", \"together\", r, g, b }'"
+}
+
 web_build() {
-    local start=$SECONDS qt
+    local start=$SECONDS qt build=$web_work/korvane version qt_version stage zip
     web_environment
     qt=$(web_qt) || exit 1
     echo "== tools/dev web: Qt ready in $qt after $((SECONDS - start)) s"
+    web_configure "$build" "$qt"
+    web_in "nice -n 10 cmake --build '$build' --target korvane -j $jobs" ||
+        web_fail "building Korvane for WebAssembly failed"
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    qt_version=$(web_in 'dpkg-query -W -f="\${Version}" qt6-base-dev')
+    stage=$web_work/stage/korvane-$version-web
+    web_stage "$build" "$stage" "$version" "$qt_version"
+    rm -rf "$web_dir" && mkdir -p "$web_dir"
+    zip=$web_dir/korvane-$version-web.zip
+    (cd "$(dirname "$stage")" && cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+    cp -a "$stage/." "$web_dir/"
+    echo "== tools/dev web: done after $((SECONDS - start)) s; sizes in bytes (raw, gzip, brotli):"
+    web_sizes "$web_dir"
+    ls -l "$zip"
 }
