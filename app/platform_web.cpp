@@ -5,12 +5,17 @@
 // Start-up in a browser tab. The page is the one screen and Qt's WebAssembly platform is always
 // there, so nothing is chosen beforehand and no display can be missing; the language and the
 // decimal separator come from the browser's languages, which Qt reads itself; the layout's
-// fonts are built in. A last word goes where the page shows it in place of the window.
+// fonts are built in. The page can change size (a browser window resized, a tablet turned),
+// and the program's windows stay centred in it as they are on the screen. A last word goes
+// where the page shows it in place of the window.
 #include "platform.h"
+#include "centring.h"
 #include "web_fonts.h"
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,12 +37,24 @@ void endWith(const QString &message)
 
 namespace {
 
-void installFonts()
+void centreWindows()
 {
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        korvane::installWebFonts();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+            korvane::centreOnPrimaryScreen(*window, window->frameGeometry().size());
+    }
+}
+
+void prepareApplication()
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    korvane::installWebFonts();
+    if (QScreen *page = QGuiApplication::primaryScreen())
+        QObject::connect(page, &QScreen::geometryChanged, page, centreWindows);
 }
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installFonts)
+Q_COREAPP_STARTUP_FUNCTION(prepareApplication)

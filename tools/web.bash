@@ -36,7 +36,7 @@ web_qt_options=(
 )
 # Applied in this order to Debian's source: see each file's head.
 web_qt_patches=(data/web/qt-wasm-no-opengl.patch data/web/qt-wasm-fonts.patch
-                data/web/qt-wasm-accessibility.patch)
+                data/web/qt-wasm-accessibility.patch data/web/qt-wasm-offscreen.patch)
 
 . tools/qt-source.bash
 qt_source_caller="tools/dev web"
@@ -295,4 +295,72 @@ web_build() {
     echo "== tools/dev web: done after $((SECONDS - start)) s; sizes in bytes (raw, gzip, brotli):"
     web_sizes "$web_dir"
     ls -l "$zip"
+}
+
+# The Qt Test suites a WebAssembly build runs under node: the model's, which need no platform at
+# all. The rest draw widgets, which Qt's WebAssembly platform does only in a page.
+web_suites=(test_drops test_motion test_step test_allocations test_charge_estimate test_long_run
+            test_centring)
+
+# The suites built and run under node (tests/run_in_node.js), by CTest where the build runs.
+web_test_suites() {
+    local qt=$1 build=$web_work/tests pattern
+    web_configure "$build" "$qt" -DBUILD_TESTING=ON
+    web_in "nice -n 10 cmake --build '$build' --target ${web_suites[*]} -j $jobs" ||
+        web_fail "building the suites for WebAssembly failed"
+    pattern="^($(IFS='|'; echo "${web_suites[*]}"))\$"
+    # The German locale of the estimate's test is made by localedef, which the browser's C
+    # library does not read: the test runs without it.
+    web_in "cd '$build' && ctest -R '$pattern' -FS german_locale --output-on-failure \
+        --output-junit '$web_work/suites.xml'"
+}
+
+# The native program's screenshot on a virtual 1024 x 768 display without a window manager,
+# once the About box has closed itself, for the layout's comparison.
+web_linux_reference() {
+    local shot=$1 xvfb display program=build/release/app/korvane _
+    tools/install-missing "${run_packages[@]}" xvfb xauth xdotool x11-apps imagemagick >&2
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+    nice -n 10 cmake --build build/release --target korvane -j "$jobs" >/dev/null
+    exec {xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+    web_xvfb=$!
+    read -r -t 10 display <&"$xvfb" || web_fail "Xvfb did not start"
+    DISPLAY=:$display "$program" >/dev/null 2>&1 &
+    web_program=$!
+    for _ in $(seq 200); do
+        DISPLAY=:$display xdotool search --onlyvisible --name '^Korvane$' >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    sleep 6
+    DISPLAY=:$display import -window root "$shot"
+    kill "$web_program" "$web_xvfb" 2>/dev/null || true
+    wait "$web_program" 2>/dev/null || true
+    exec {xvfb}<&-
+}
+
+web_test() {
+    local start=$SECONDS qt status=0 shots=$web_work/shots bare=$web_work/bare
+    web_environment
+    qt=$(web_qt) || exit 1
+    [ -f "$web_dir/index.html" ] || web_fail "no page in $web_dir: run tools/dev web first"
+    echo "== tools/dev web-test: the suites under node"
+    web_test_suites "$qt" || status=1
+
+    echo "== tools/dev web-test: the bare Qt window, built the same way"
+    web_in "nice -n 10 cmake --build '$web_work/korvane' --target web_bare_window -j $jobs" \
+        >/dev/null || web_fail "building the bare window failed"
+    rm -rf "$bare" && mkdir -p "$bare"
+    cp "$web_dir"/* "$bare/"
+    cp "$web_work/korvane/bench/korvane.js" "$web_work/korvane/bench/korvane.wasm" "$bare/"
+    sed -i "s/wasmBytes: [0-9]*/wasmBytes: $(stat -c %s "$bare/korvane.wasm")/" "$bare/index.html"
+    web_sizes "$bare"
+
+    echo "== tools/dev web-test: the Linux program's screenshot"
+    rm -rf "$shots" && mkdir -p "$shots"
+    web_linux_reference "$shots/linux.png"
+    tools/install-missing chromium python3
+    tools/web-check --reference "$shots/linux.png" --shots "$shots" --bare "$bare" "$web_dir" ||
+        status=1
+    echo "== tools/dev web-test: done after $((SECONDS - start)) s"
+    return "$status"
 }
