@@ -144,10 +144,12 @@ class Chromium:
         return result["result"].get("value")
 
     def wait_for(self, expression, timeout=30, step=0.1):
-        """Waits until the expression is true in the page; returns its value, or None."""
+        """Waits until the expression is true in the page; returns its value, or None. While the
+        page is still loading, an expression that fails counts as false."""
         deadline = time.monotonic() + timeout
+        guarded = f"(() => {{ try {{ return ({expression}); }} catch (e) {{ return null; }} }})()"
         while time.monotonic() < deadline:
-            value = self.evaluate(expression)
+            value = self.evaluate(guarded)
             if value:
                 return value
             self.pump(step)
