@@ -12,3 +12,7 @@ if(KORVANE_WEB_ASYNCIFY)
     target_link_options(korvane PRIVATE -sASYNCIFY -Os)
     target_compile_definitions(korvane_widgets PRIVATE KORVANE_WEB_ASYNCIFY)
 endif()
+
+# Pictures come from the program's own resources in PNG, which Qt's core reads itself: the
+# other picture formats' plugins would only add to the download.
+qt_import_plugins(korvane EXCLUDE_BY_TYPE imageformats)

@@ -114,7 +114,7 @@ web_in() {
     if [ "$web_host" = yes ]; then
         bash -c "set -euo pipefail; $1"
     else
-        env -i HOME="$HOME" TERM="${TERM:-dumb}" XDG_CACHE_HOME="${web_cache%/*}" \
+        env -i HOME="$HOME" TERM="${TERM:-dumb}" XDG_CACHE_HOME="${web_cache%/*}" LANG=C.UTF-8 \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
             chroot "$web_root" /bin/bash -c "set -euo pipefail; cd '$PWD'; $1"
     fi
