@@ -5,6 +5,7 @@
 #include "accessibility.h"
 
 #include "control_panel.h"
+#include "timeline.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -189,6 +190,27 @@ private:
     QString m_announced;
 };
 
+// Shown, but passed over by readers, as they pass over what is not shown.
+class Decoration : public QAccessibleWidget {
+public:
+    explicit Decoration(QWidget *widget) : QAccessibleWidget(widget, QAccessible::StaticText) { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto *label = qobject_cast<const QLabel *>(widget());
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty() && label)
+            return label->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
 {
     if (!object || !object->isWidgetType() || presentationOf(object) == 0)
@@ -205,6 +227,8 @@ QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
         if (auto *label = qobject_cast<QLabel *>(widget))
             return new StopwatchReadout(label);
         break;
+    case Presentation::Decoration:
+        return new Decoration(widget);
     }
     return nullptr;
 }
@@ -254,6 +278,7 @@ void announce(QWidget *window, const QString &message)
 {
     if (!window || message.isEmpty() || !QAccessible::isActive())
         return;
+    noteOnTimeline(QLatin1String("say ") + message);
     // Readers speak an announcement whatever has the focus; these are the moments a student acts
     // on, so they need not wait for the reader to finish what it was saying.
     QAccessibleAnnouncementEvent event(window->window(), message);
@@ -327,6 +352,7 @@ void announce(QWidget *window, const QString &message)
 {
     if (!window || message.isEmpty() || !QAccessible::isActive())
         return;
+    noteOnTimeline(QLatin1String("say ") + message);
     static const bool installed = [] {
         QAccessible::installFactory(announcementInterface);
         return true;
@@ -381,10 +407,30 @@ QString stopwatchDescription(bool running, const QString &shown)
 
 QString spokenVoltage(int hundredths)
 {
+    if (hundredths == 100)
+        return QCoreApplication::translate("korvane::Accessibility", "1 volt");
     //: The voltage read aloud: %1 is the number of volts, as "12.34" or "12,34".
     return QCoreApplication::translate("korvane::Accessibility", "%1 volts")
         .arg(QString::fromStdString(voltageText(hundredths, QLocale().decimalPoint().toStdString()))
                  .chopped(2));
+}
+
+QString spokenSupply(bool on, int hundredths)
+{
+    if (on)
+        return spokenVoltage(hundredths);
+    //: The voltage set while the supply is off: %1 as "12.34 volts".
+    return QCoreApplication::translate("korvane::Accessibility", "%1, supply off")
+        .arg(spokenVoltage(hundredths));
+}
+
+QString spokenStopwatch(bool running, const QString &shown)
+{
+    if (!running)
+        return spokenTime(shown);
+    //: The running stopwatch: %1 its time, as "3.4 seconds".
+    return QCoreApplication::translate("korvane::Accessibility", "%1, running")
+        .arg(spokenTime(shown));
 }
 
 void presentAs(QWidget *widget, Presentation as)
