@@ -92,8 +92,8 @@ void collectReachable(QAccessibleInterface *iface, QList<const QObject *> &reach
 }
 
 // What readers are told whichever control has the focus, while this lives: announcements on
-// Qt 6.8, notifications that show before it; and, after a press, what the toolkit's own renaming
-// of the focused control tells them on Qt 6.8.
+// Qt 6.8, notifications that show before it; and what they say of the focused control by
+// themselves: its new value, and on Qt 6.8, after a press, its new name or description.
 class Told {
 public:
     Told()
@@ -137,12 +137,19 @@ private:
                 heard << messages.last();
         } else if (event->type() == QAccessible::DescriptionChanged && focused) {
             heard << iface->text(QAccessible::Description);
+        } else if (event->type() == QAccessible::ValueChanged && focused) {
+            heard << iface->text(QAccessible::Value);
         }
 #else
+        // A notification's words are in the label inside it, which is what braille shows too.
         if (event->type() == QAccessible::ObjectShow && iface &&
             iface->role() == QAccessible::Notification) {
-            messages << iface->text(QAccessible::Name);
+            messages << (iface->childCount() == 1 ? iface->child(0)->text(QAccessible::Name)
+                                                  : QString());
             heard << messages.last();
+        } else if (event->type() == QAccessible::ValueChanged && iface &&
+                   iface->object() == QApplication::focusWidget()) {
+            heard << iface->text(QAccessible::Value); // readers say a moved slider's value
         }
 #endif
     }
