@@ -71,15 +71,6 @@ public:
     /// division, near line 0.5".
     QString description() const;
 
-    /// The last crossings, newest first: "Line 0.6 at 3.4 s".
-    QStringList crossings() const { return m_crossings; }
-
-    /// Whether the drift is heard as clicks.
-    bool driftHeard() const { return m_driftOn; }
-
-    /// The sound output, once a drop has been followed; null before.
-    sound::SoundOutput *soundOutput() const { return m_sound.get(); }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

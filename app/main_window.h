@@ -50,7 +50,6 @@ public:
 
     const ApparatusState &state() const { return m_state; }
     const ApparatusRenderer &renderer() const { return m_renderer; }
-    const DropFollower &follower() const { return *m_follower; }
     ViewSettings viewSettings() const;
 
     /// The window's size including the frame the window manager puts around it.

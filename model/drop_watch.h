@@ -68,8 +68,6 @@ public:
     /// Forgets the followed drop: the next look chooses afresh.
     void forget() { m_followed.reset(); }
 
-    bool following() const { return m_followed.has_value(); }
-
 private:
     struct Followed {
         int32_t x = 0;
