@@ -65,11 +65,13 @@ void Tmilikanfrm::onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*han
             [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
 }
 
-Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::move(random))
+Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random, OpenSound openSound)
+    : m_random(std::move(random))
 {
     useClassicLook();
     buildLayout();
     buildMenus();
+    buildFollower(std::move(openSound));
     connectHandlers();
     Timer1->start();
 
@@ -148,6 +150,41 @@ QSize Tmilikanfrm::outerSize() const
     if (onWayland())
         return size();
     return frameGeometry().size();
+}
+
+void Tmilikanfrm::buildFollower(OpenSound openSound)
+{
+    if (!openSound) {
+        openSound = [] {
+            return QGuiApplication::platformName() == QLatin1String("offscreen")
+                ? std::unique_ptr<sound::SoundOutput>()
+                : sound::openSoundOutput();
+        };
+    }
+    PanelAccess panel;
+    panel.startStop = [this] { runHandler([this] { toggleStopwatchAndTell(false); }); };
+    panel.resetStopwatch = [this] { runHandler([this] { resetbtClick(); }); };
+    panel.setVoltage = [this](int hundredths) {
+        if (!voltsb->isEnabled())
+            return false;
+        voltsb->setValue(hundredths); // as the slider's keys would: its handler runs
+        return true;
+    };
+    panel.voltage = [this] { return spokenSupply(m_state.VoltageOn != 0, voltsb->value()); };
+    panel.stopwatch = [this] { return spokenStopwatch(m_state.StopwatchRunning, timerlb->text()); };
+    panel.stopwatchShown = [this] {
+        return timerlb->text().replace(QLatin1Char('.'), QLocale().decimalPoint());
+    };
+    // For a student who cannot see the view: the zoom box follows a drop for the ear.
+    m_follower = new DropFollower(
+        this, m_state, zsh,
+        [this](QPoint topLeft) {
+            runHandler([this, topLeft] {
+                zsh->move(topLeft);
+                capbtClick();
+            });
+        },
+        std::move(panel), std::move(openSound));
 }
 
 // ---- Creation, size and position -------------------------------------------------------------
@@ -275,6 +312,7 @@ void Tmilikanfrm::ResetbClick()
     const bool hadDrops = m_state.DropCount > 0;
     cleanUp(m_state);
     Addbt->setEnabled(m_state.AddOilEnabled);
+    m_follower->forget();
     if (hadDrops)
         announce(this, apparatusDescription(0));
 }
@@ -331,9 +369,18 @@ void Tmilikanfrm::flipcbClick()
 
 void Tmilikanfrm::startbtClick()
 {
+    toggleStopwatchAndTell(true);
+}
+
+void Tmilikanfrm::toggleStopwatchAndTell(bool byTheButton)
+{
     toggleStopwatch(m_state);
     syncControls();
-    announceCaption(startbt);
+    // From the zoom box the button's new caption would say nothing to the student there.
+    if (byTheButton)
+        announceCaption(startbt);
+    else if (m_state.StopwatchRunning)
+        announce(this, spokenStopwatch(true, timerlb->text()));
     startbt->setAccessibleDescription(
         stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
     if (!m_state.StopwatchRunning)
@@ -358,6 +405,7 @@ void Tmilikanfrm::freezebtClick()
     else
         Timer1->start();
     syncControls();
+    m_follower->setFrozen(!Timer1->isActive());
     announceCaption(freezebt);
 }
 

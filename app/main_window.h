@@ -9,6 +9,7 @@
 
 #include "apparatus_renderer.h"
 #include "apparatus_state.h"
+#include "drop_follower.h"
 #include "drops.h"
 #include "random_source.h"
 
@@ -40,8 +41,11 @@ class ZoomBox;
 class Tmilikanfrm : public QMainWindow {
     Q_OBJECT
 public:
-    /// The random source defaults to one seeded from the clock.
-    explicit Tmilikanfrm(std::unique_ptr<RandomSource> random = nullptr);
+    /// The random source defaults to one seeded from the clock; the sound output, opened when a
+    /// drop is first followed, to the desktop's (none on the offscreen platform, which no one
+    /// hears).
+    explicit Tmilikanfrm(std::unique_ptr<RandomSource> random = nullptr,
+                         OpenSound openSound = nullptr);
     ~Tmilikanfrm() override;
 
     const ApparatusState &state() const { return m_state; }
@@ -101,11 +105,14 @@ private:
     void buildControlPanel(BevelPanel *panel2);
     void buildHiddenControls();
     void buildMenus();
+    void buildFollower(OpenSound openSound);
     void buildTabOrder();
     void connectHandlers();
     static void setTextColor(QWidget *widget, const QColor &color);
     void applyOuterSize();
     void syncControls();
+    /// Start/Stop, pressed on the button or from the zoom box, and what a reader is told.
+    void toggleStopwatchAndTell(bool byTheButton);
     DropMode checkedDropMode() const;
     template<class Sender, class Signal>
     void onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*handler)());

@@ -116,19 +116,12 @@ void Tmilikanfrm::buildLayout()
     zsh->setAccessibleDescription(
         tr("The square of the apparatus view that the zoom picture magnifies"));
 
-    // For a student who cannot see the view: F6 brings the focus here, where the box describes
-    // the drop it follows and announces its crossings of the scale lines.
-    m_follower = new DropFollower(this, m_state, zsh, [this](QPoint topLeft) {
-        runHandler([this, topLeft] {
-            zsh->move(topLeft);
-            capbtClick();
-        });
-    });
-
     zlb = placed(new QLabel(tr("Zoom box:Click and Drag to move"), Panel3), "zlb",
                  QRect(72, 32, 219, 16));
     zlb->setFont(legacyFont(LegacyFace::System, 8));
     zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A hint for the mouse alone: F6 is the way in for a reader.
+    presentAs(zlb, Presentation::Decoration);
 
     Panel2 = new BevelPanel(QStringLiteral("Panel2"), {Khaki}, Panel1);
     Panel1->place(Panel2, 5, 369, 785, 177);
@@ -219,8 +212,10 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
         placed(new QLabel(tr("Z O O M    B O X"), GroupBox4), "Label2", QRect(440, 24, 17, 137));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Its letters stand one below the other; read aloud, they are two words.
+    // Its letters stand one below the other; read aloud, they are two words. Readers pass over
+    // it: the zoom box of that name is the one to go to, and the picture has its own name.
     Label2->setAccessibleName(tr("Zoom box"));
+    presentAs(Label2, Presentation::Decoration);
 
     zim = new ImageView(QStringLiteral("zim"), GroupBox4);
     zim->setGeometry(458, 13, viewgeometry::ZoomSize, viewgeometry::ZoomSize);

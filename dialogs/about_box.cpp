@@ -12,6 +12,7 @@
 #include "layout_colours.h"
 #include "legacy_fonts.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -256,7 +257,9 @@ bool Taboutboxp::eventFilter(QObject *watched, QEvent *event)
 void Taboutboxp::FormActivate()
 {
     m_ticks = 0;
-    if (m_tag == 0)
+    // A screen reader takes longer than 4 s to read the box: with one running, the box waits
+    // to be closed (Escape), rather than cut the reader off.
+    if (m_tag == 0 && !QAccessible::isActive())
         Timer1->start();
 }
 
