@@ -93,18 +93,16 @@ signals:
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildLayout();
-    void buildControlPanel(BevelPanel *panel2);
+    void dressControls();
     void buildHiddenControls();
     void buildMenus();
     void buildTabOrder();
     void connectHandlers();
     static void setTextColor(QWidget *widget, const QColor &color);
-    void applyOuterSize();
     void syncControls();
     DropMode checkedDropMode() const;
     template<class Sender, class Signal>
@@ -113,7 +111,6 @@ private:
     ApparatusState m_state;
     ApparatusRenderer m_renderer;
     std::unique_ptr<RandomSource> m_random;
-    QSize m_appliedFrame {-1, -1};
     bool m_startedUp = false;
     int m_describedDrops = 0; // the floating drops the apparatus view's description counts
     std::int64_t m_steps = 0; // simulation steps so far, the clock of the crossings' announcements

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Start-up on Linux: an X display or a Wayland desktop.
-#include "platform.h"
+#include "startup.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -10,9 +10,9 @@
 #include "fixed_window.h"
 
 #include "centring.h"
+#include "desktop.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -59,11 +59,13 @@ private:
             if (m_fixed.isValid())
                 return;
             m_fixed = m_window->maximumSize();
-            // Qt 6.4 on weston, from the maximise button Qt draws: a maximised client whose
+            // Mends: from the maximise button Qt draws on Wayland, a maximised client whose
             // buffer is not the size the compositor configured is ended with a protocol error,
             // so the fixed size is lifted until that size has been taken; the restore is asked
-            // for after it. Qt 6.8 on weston ends no client, but without this the window stays
-            // flagged maximised at its fixed size, 26 px lower.
+            // for after it.
+            // Measured: weston with Qt 6.4 (ended without it); Qt 6.8 on weston ends no
+            // client, but without it the window stays flagged maximised, 26 px lower.
+            // Can go: when neither supported Qt needs it on weston.
             if (onWayland() && (states() & Qt::WindowMaximized)) {
                 m_lifted = true;
                 m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -137,11 +139,6 @@ private:
 };
 
 } // namespace
-
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 void keepFixedWhenMaximised(QWidget *window)
 {

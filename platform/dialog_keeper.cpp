@@ -2,15 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialog_placement.h"
+#include "dialog_keeper.h"
 
 #include "centring.h"
+#include "desktop.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 namespace korvane {
@@ -29,12 +30,6 @@ void centreWithFrame(QWidget &window, QSize frame)
 {
     window.setProperty(CentredFrame, frame);
     centreOnPrimaryScreen(window, window.size() + frame);
-}
-
-// Wayland tells a client neither that it was minimised nor lets it restore or activate itself.
-bool restoresItself()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 class DialogKeeper : public QObject {
@@ -161,9 +156,10 @@ private:
 
     void bringBack()
     {
-        if (!restoresItself()) {
-            // Shown anew, without ending the modal showing: the compositor maps a new window,
-            // in front and with the focus.
+        if (onWayland()) {
+            // Wayland tells a client neither that it was minimised nor lets it restore or
+            // activate itself: shown anew, without ending the modal showing, the dialog is a new
+            // window that the compositor maps in front and with the focus.
             m_dialog.windowHandle()->hide();
             m_dialog.windowHandle()->show();
         }
@@ -194,11 +190,6 @@ private:
 void keepDialogPlaced(QWidget &dialog)
 {
     dialog.installEventFilter(new DialogKeeper(dialog));
-}
-
-void fitToText(QLabel &label, int height)
-{
-    label.resize(label.sizeHint().width(), height);
 }
 
 } // namespace korvane
