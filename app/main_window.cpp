@@ -107,7 +107,6 @@ void Tmilikanfrm::connectHandlers()
     onEvent(resetbt, &QPushButton::clicked, &Tmilikanfrm::resetbtClick);
     onEvent(freezebt, &QPushButton::clicked, &Tmilikanfrm::freezebtClick);
     onEvent(SpeedButton1, &QToolButton::clicked, &Tmilikanfrm::SpeedButton1Click);
-    onEvent(timebx, &QLineEdit::textChanged, &Tmilikanfrm::timebxChange);
     onEvent(distxt, &QLineEdit::textChanged, &Tmilikanfrm::distxtChange);
 
     onEvent(Copy2, &QAction::triggered, &Tmilikanfrm::Copy1Click);
@@ -183,6 +182,7 @@ void Tmilikanfrm::closeEvent(QCloseEvent *event)
 
 // ---- The redraw and the step -----------------------------------------------------------------
 
+// The redraw. Named after a hidden button that no user reaches; the handlers call it.
 void Tmilikanfrm::capbtClick()
 {
     m_renderer.redraw(m_state, viewSettings());
@@ -202,6 +202,7 @@ void Tmilikanfrm::Timer1Timer()
     oilbtClick();
 }
 
+// One simulation step. Named after a hidden button; the step timer calls it.
 void Tmilikanfrm::oilbtClick()
 {
     ++m_steps;
@@ -346,6 +347,7 @@ void Tmilikanfrm::Exit1Click()
 
 // ---- The charge estimate ----------------------------------------------------------------------
 
+// The charge estimate. Named after a hidden button; the slider and the distance box call it.
 void Tmilikanfrm::chargebtClick()
 {
     const std::optional<long double> n =
@@ -359,8 +361,6 @@ void Tmilikanfrm::distxtChange()
 {
     chargebtClick();
 }
-
-void Tmilikanfrm::timebxChange() { }
 
 // ---- The dialogs and the start-up reset ---------------------------------------------------------
 

@@ -51,7 +51,9 @@ public:
     /// The window's size including the frame the window manager puts around it.
     QSize outerSize() const;
 
-    // Handlers and the plain operations they share.
+    // Handlers, named after their control and event (doc/HACKING.md maps them), and the plain
+    // operations they share: capbtClick (the redraw), oilbtClick (one step) and chargebtClick
+    // (the charge estimate) are named after hidden buttons that nothing shows.
     void FormCreate();
     void FormResize();
     void capbtClick();
@@ -76,7 +78,6 @@ public:
     void Exit1Click();
     void chargebtClick();
     void distxtChange();
-    void timebxChange();
     void Showconstants1Click();
     void about1Click();
     void FormActivate();
