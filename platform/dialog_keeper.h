@@ -12,7 +12,8 @@
 // Measured: openbox, xfwm4, KWin and GNOME on X11 and Wayland, Debian 12 (Qt 6.4) and 13
 // (Qt 6.8), tools/desktop-check; KWin X11's About box centred in 8 of 8 runs with the owner's
 // frame standing in, 4 of 5 without.
-// Can go: the centring never; the bringing back on Wayland once it is measured needless there.
+// Can go: the centring never; the bringing back where every supported desktop tells the
+// program of the minimising.
 #pragma once
 
 class QWidget;

@@ -2,11 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A window manager can make any window full screen (openbox and xfwm4 from their window menus,
-// wmctrl, KWin's window menu on Wayland); a fixed-size window then stands in a frame or on a
-// screen too big for it, off centre. So the window asks for its normal state back as soon as
-// the desktop reports the change, and takes its fixed size and its centred place again (every
-// window of the program is centred on the primary screen).
+// The window asks for its normal state back as soon as the desktop reports the change, and takes
+// its fixed size and its centred place again (every window of the program is centred on the
+// primary screen).
 #include "fixed_window.h"
 
 #include "centring.h"
