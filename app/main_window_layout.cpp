@@ -101,7 +101,7 @@ struct Placed {
     const char *parent; ///< nullptr: the window's client area
     QRect geometry; ///< in the parent's client area
     Maker make;
-    const char *caption = nullptr; ///< translated; none where syncControls sets it
+    const char *caption = nullptr; ///< translated; none where there is none or syncControls sets it
 };
 
 } // namespace
