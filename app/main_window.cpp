@@ -350,7 +350,7 @@ void Tmilikanfrm::Exit1Click()
 // The charge estimate. Named after a hidden button; the slider and the distance box call it.
 void Tmilikanfrm::chargebtClick()
 {
-    const std::optional<long double> n =
+    const std::optional<Extended> n =
         estimateCharge(m_state, timebx->text().toStdString(), distxt->text().toStdString(),
                        userDecimalSeparator());
     if (n)
