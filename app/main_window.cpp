@@ -15,6 +15,7 @@
 #include "classic_look.h"
 #include "const_dialog.h"
 #include "control_panel.h"
+#include "desktop.h"
 #include "drop_follower.h"
 #include "fixed_window.h"
 #include "handler_guard.h"
@@ -39,8 +40,6 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include <chrono>
-
 namespace korvane {
 
 namespace {
@@ -48,8 +47,6 @@ namespace {
 using layout::Silver;
 
 constexpr QSize WindowOuterSize(800, 600);
-// How long a window manager may take to tell a new frame after the move that changed it.
-constexpr std::chrono::milliseconds FrameSettleTime(500);
 
 std::string userDecimalSeparator()
 {
@@ -80,6 +77,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random, OpenSound openSou
 
     constfrm = new Tconstfrm(this);
     aboutboxp = new Taboutboxp(this);
+    keepOuterSize(this, WindowOuterSize);
     keepFixedWhenMaximised(this);
     keepFixedWhenMaximised(constfrm);
     keepFixedWhenMaximised(aboutboxp);
@@ -111,7 +109,6 @@ void Tmilikanfrm::connectHandlers()
     onEvent(resetbt, &QPushButton::clicked, &Tmilikanfrm::resetbtClick);
     onEvent(freezebt, &QPushButton::clicked, &Tmilikanfrm::freezebtClick);
     onEvent(SpeedButton1, &QToolButton::clicked, &Tmilikanfrm::SpeedButton1Click);
-    onEvent(timebx, &QLineEdit::textChanged, &Tmilikanfrm::timebxChange);
     onEvent(distxt, &QLineEdit::textChanged, &Tmilikanfrm::distxtChange);
 
     onEvent(Copy2, &QAction::triggered, &Tmilikanfrm::Copy1Click);
@@ -145,11 +142,7 @@ ViewSettings Tmilikanfrm::viewSettings() const
 
 QSize Tmilikanfrm::outerSize() const
 {
-    // On Wayland the title bar is drawn by the compositor or by Qt around the window, outside the
-    // 800 x 600, so that the whole layout stays in view.
-    if (onWayland())
-        return size();
-    return frameGeometry().size();
+    return korvane::outerSize(*this);
 }
 
 void Tmilikanfrm::buildFollower(OpenSound openSound)
@@ -196,7 +189,6 @@ void Tmilikanfrm::FormCreate()
     FormResize();
     setFixedSize(WindowOuterSize.width() - frame.width(), height());
     FormResize();
-    m_appliedFrame = frame;
 
     if (!m_random)
         m_random = std::make_unique<SeededRandom>(clockSeed());
@@ -213,35 +205,10 @@ void Tmilikanfrm::FormResize()
         centredPanelPosition(outerSize().width(), centralWidget()->height(), Panel1->size()));
 }
 
-void Tmilikanfrm::applyOuterSize()
-{
-    // A window manager's frame becomes known only once the window is on screen; the outer size
-    // is then made 800 x 600 again, which re-centres the window.
-    const QSize frame = outerSize() - size();
-    if (frame == m_appliedFrame || frame.width() < 0 || frame.height() < 0)
-        return;
-    m_appliedFrame = frame;
-    setFixedSize(WindowOuterSize - frame);
-    // A window manager may tell the frame after the move that changed it: openbox, taking a
-    // full-screen window back, reports no frame at first and its own a little later, with no
-    // move between. So the frame is measured once more when it has had time to settle.
-    QTimer::singleShot(FrameSettleTime, this, [this] {
-        if (isVisible())
-            applyOuterSize();
-    });
-}
-
 void Tmilikanfrm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     runHandler([this] { FormResize(); });
-}
-
-void Tmilikanfrm::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    if (isVisible())
-        applyOuterSize();
 }
 
 void Tmilikanfrm::closeEvent(QCloseEvent *event)
@@ -252,6 +219,7 @@ void Tmilikanfrm::closeEvent(QCloseEvent *event)
 
 // ---- The redraw and the step -----------------------------------------------------------------
 
+// The redraw. Named after a hidden button that no user reaches; the handlers call it.
 void Tmilikanfrm::capbtClick()
 {
     m_renderer.redraw(m_state, viewSettings());
@@ -271,6 +239,7 @@ void Tmilikanfrm::Timer1Timer()
     oilbtClick();
 }
 
+// One simulation step. Named after a hidden button; the step timer calls it.
 void Tmilikanfrm::oilbtClick()
 {
     ++m_steps;
@@ -426,6 +395,7 @@ void Tmilikanfrm::Exit1Click()
 
 // ---- The charge estimate ----------------------------------------------------------------------
 
+// The charge estimate. Named after a hidden button; the slider and the distance box call it.
 void Tmilikanfrm::chargebtClick()
 {
     const std::optional<Extended> n =
@@ -439,8 +409,6 @@ void Tmilikanfrm::distxtChange()
 {
     chargebtClick();
 }
-
-void Tmilikanfrm::timebxChange() { }
 
 // ---- The dialogs and the start-up reset ---------------------------------------------------------
 

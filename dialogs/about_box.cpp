@@ -6,7 +6,7 @@
 #include "accessibility.h"
 
 #include "bevel_panel.h"
-#include "dialog_placement.h"
+#include "dialog_keeper.h"
 #include "handler_guard.h"
 #include "korvane_version.h"
 #include "layout_colours.h"
@@ -149,7 +149,7 @@ Taboutboxp::Taboutboxp(QWidget *parent) : QDialog(parent)
     Panel2 = new BevelPanel(
         QStringLiteral("Panel2"),
         {Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::None, 1, 0, false}, Panel1);
-    Panel1->place(Panel2, 6, 6, 433, 269);
+    Panel1->place(Panel2, QRect(6, 6, 433, 269));
     Panel1->installEventFilter(this);
     Panel2->installEventFilter(this);
 
