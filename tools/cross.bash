@@ -137,6 +137,20 @@ cross_binfmt() {
         cross_fail "could not register qemu-$qemu with binfmt_misc"
 }
 
+# The committed state (HEAD) in /root/korvane of the root, its build folders kept: files that
+# did not change keep their times, so a second run rebuilds only what changed.
+cross_checkout() {
+    local tree=$1/root/korvane
+    if [ -d "$tree/.git" ]; then
+        git -C "$tree" fetch -q "$PWD" HEAD
+        git -C "$tree" checkout -q -f FETCH_HEAD
+        git -C "$tree" clean -q -f -d -x -e /build/
+    else
+        rm -rf "$tree"
+        git clone -q --no-local --no-hardlinks . "$tree"
+    fi
+}
+
 cross_test() {
     local arch=$1 release=${2:-trixie} triplet qemu processor root
     cross_command=$arch-test cross_start=$SECONDS
@@ -150,8 +164,7 @@ cross_test() {
     root=$cross_root
     cross_binfmt "$root" "$qemu"
 
-    rm -rf "$root/root/korvane"
-    git clone -q --no-local --no-hardlinks . "$root/root/korvane"
+    cross_checkout "$root"
     echo "== tools/dev $cross_command: $(git log -1 --format='%h %s') on $release"
     local step=$SECONDS
     in_root "$root" "cmake -S . -B build/$arch -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/cross-linux.cmake \
@@ -195,8 +208,8 @@ cross_package() {
     root=$cross_root
     cross_binfmt "$root" "$qemu"
 
-    rm -rf "$root/root/korvane" "$root"/root/korvane_*
-    git clone -q --no-local --no-hardlinks . "$root/root/korvane"
+    rm -rf "$root"/root/korvane_*
+    cross_checkout "$root"
     echo "== tools/dev $cross_command: $(git log -1 --format='%h %s') on $release"
     in_root "$root" "DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q \
             --no-install-recommends -a $arch -P cross ./ >/root/build-dep.log
