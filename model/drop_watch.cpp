@@ -18,7 +18,7 @@ namespace {
 constexpr int ScaleLines = 9;
 /// A drop that moves less than this per step takes over five minutes for a division of 30 px:
 /// it hangs, for anyone timing it.
-constexpr long double HangingBelow = 0.01L;
+constexpr Extended HangingBelow = Extended::fromBits(0x3ff8, 0xa3d70a3d70a3d70a); // 0.01
 
 int lineSpacing(const ApparatusState &state)
 {
@@ -71,8 +71,9 @@ DropReading readingOf(const ApparatusState &state, int slotNumber)
     const double centre = state.exactY(slotNumber) + dropSize(drop) / 2.0;
     reading.divisions = (centre - state.PlateTop) / lineSpacing(state);
     reading.linesAbove = scaleLinesAbove(state, drop);
-    const long double drift = driftPerStep(state, drop);
-    if (std::fabs(drift) < HangingBelow)
+    const Extended drift = driftPerStep(state, drop);
+    reading.pixelsPerStep = drift.toDouble();
+    if (drift.magnitude() < HangingBelow)
         reading.drift = Drift::Hanging;
     else
         reading.drift = drift > 0 ? Drift::Falling : Drift::Rising;
@@ -118,7 +119,7 @@ std::optional<int> DropWatch::findFollowed(const ApparatusState &state) const
     return found;
 }
 
-DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY, std::int64_t step)
+DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY)
 {
     DropLook look;
     const bool boxMoved = boxX != m_boxX || boxY != m_boxY;
@@ -127,6 +128,10 @@ DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY, std::i
     std::optional<int> followed = boxMoved ? std::nullopt : findFollowed(state);
     if (!followed) {
         look.lost = !boxMoved && m_followed.has_value();
+        if (look.lost) {
+            const double middle = state.PlateTop + state.PlateGap / 2.0;
+            look.reached = m_followed->exactY < middle ? Plate::Upper : Plate::Lower;
+        }
         followed = nearest(state, boxX, boxY);
         look.anotherDrop = followed.has_value();
         if (!followed) {
@@ -138,13 +143,20 @@ DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY, std::i
     look.reading = readingOf(state, *followed);
     const int before = m_followed->linesAbove;
     const int now = look.reading->linesAbove;
-    if (!look.anotherDrop && now != before && step - m_lastAnnounced >= StepsBetweenAnnouncements) {
+    if (!look.anotherDrop && now != before) {
         // Falling past line n raises the count to n; rising past it lowers the count below n.
         look.crossedLine = now > before ? now : now + 1;
-        m_lastAnnounced = step;
     }
     remember(state, *followed);
     return look;
+}
+
+std::optional<DropReading> DropWatch::reading(const ApparatusState &state) const
+{
+    const std::optional<int> followed = findFollowed(state);
+    if (!followed)
+        return std::nullopt;
+    return readingOf(state, *followed);
 }
 
 void DropWatch::follow(const ApparatusState &state, int slotNumber, int boxX, int boxY)

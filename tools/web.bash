@@ -298,10 +298,11 @@ web_build() {
     ls -l "$zip"
 }
 
-# The Qt Test suites a WebAssembly build runs under node: the model's, which need no platform at
-# all. The rest draw widgets, which Qt's WebAssembly platform does only in a page.
+# The Qt Test suites a WebAssembly build runs under node: the model's and the sound's, which need
+# no platform, and those that draw widgets, on Qt's offscreen platform built for WebAssembly
+# with the fonts the program brings.
 web_suites=(test_drops test_motion test_step test_allocations test_charge_estimate test_long_run
-            test_centring test_renderer test_dialogs test_zoom_box test_control_panel
+            test_sound test_centring test_renderer test_dialogs test_zoom_box test_control_panel
             test_main_window_layout test_handler_guard test_accessibility test_desktop_identity
             test_keyboard_route test_event_storm)
 
