@@ -15,6 +15,7 @@ import os
 import select
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -186,12 +187,19 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class _QuietServer(http.server.ThreadingHTTPServer):
+    # A download the browser gives up (as the failed-download check makes it) is no fault here.
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], (ConnectionResetError, BrokenPipeError)):
+            super().handle_error(request, client_address)
+
+
 class Server:
     """The folder served on 127.0.0.1, on the port given or any free one, until closed."""
 
     def __init__(self, folder, port=0):
         handler = functools.partial(_QuietHandler, directory=folder)
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+        self.httpd = _QuietServer(("127.0.0.1", port), handler)
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
