@@ -8,8 +8,8 @@
 // fonts are built in. The page can change size (a browser window resized, a tablet turned),
 // and the program's windows stay centred in it as they are on the screen. A last word goes
 // where the page shows it in place of the window.
-#include "startup.h"
 #include "centring.h"
+#include "startup.h"
 #include "web_fonts.h"
 
 #include <QApplication>
