@@ -192,7 +192,7 @@ cross_test() {
         readelf -h tests/test_motion | grep Machine
         status=0
         ctest -j $jobs -LE long --output-on-failure || status=1
-        KORVANE_WAIT_SCALE=10 ctest -R test_real_program --timeout 1800 --output-on-failure || status=1
+        KORVANE_WAIT_SCALE=10 ctest -R test_real_program --output-on-failure || status=1
         KORVANE_LONG_RUN_STEPS=100000 tests/test_long_run -silent || status=1
         QT_QPA_PLATFORM=offscreen tests/test_event_storm --actions 5000 -silent || status=1
         exit \$status" || status=1
