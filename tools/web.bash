@@ -92,8 +92,9 @@ web_root_ready() {
 # paths, until the script ends.
 web_mount() {
     local path
-    findmnt -rn -o TARGET | grep -qF "$web_root/proc" && return
+    # Taken down at the end even when an earlier run, broken off, left them mounted.
     trap web_unmount EXIT
+    findmnt -rn -o TARGET | grep -qF "$web_root/proc" && return
     mount -t proc proc "$web_root/proc"
     mount -t sysfs sysfs "$web_root/sys"
     mount --bind /dev "$web_root/dev"
