@@ -196,8 +196,7 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     // The button tells the time it stopped at, so that asking a reader where the focus is gives
     // it: startbtClick and resetbtClick rewrite it.
     startbt->setAccessibleDescription(stopwatchDescription(false, QStringLiteral("0.0 s")));
-    timerlb =
-        placed(new QLabel(QStringLiteral("0.0 s"), GroupBox2), "timerlb", QRect(40, 66, 49, 16));
+    timerlb = placed(new QLabel(shownTime(0), GroupBox2), "timerlb", QRect(40, 66, 49, 16));
     // A fixed name, so that a reader does not hear every tenth while the stopwatch runs.
     presentAs(timerlb, Presentation::Stopwatch);
     timerlb->setAccessibleName(tr("Stopwatch"));

@@ -106,6 +106,14 @@
     </message>
 </context>
 <context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
+    </message>
+</context>
+<context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
@@ -194,7 +202,7 @@
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation>&amp;Bild freigeben</translation>
+        <translation>&amp;Weiterlaufen</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
@@ -215,7 +223,7 @@
     </message>
     <message>
         <source>&amp;Add Oil</source>
-        <translation>Öl &amp;sprühen</translation>
+        <translation>Öl s&amp;prühen</translation>
     </message>
     <message>
         <source> Show Scale</source>
@@ -253,7 +261,7 @@
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation> &amp;Hilfslinie</translation>
+        <translation> Hilfs&amp;linie</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>

@@ -53,7 +53,7 @@
     <message>
         <source>hanging still</source>
         <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
-        <translation>suspendida inmóvil</translation>
+        <translation>en equilibrio</translation>
     </message>
     <message>
         <source>The followed drop has reached a plate.</source>
@@ -106,6 +106,14 @@
     </message>
 </context>
 <context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
+    </message>
+</context>
+<context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
@@ -147,7 +155,7 @@
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation>Separación entre placas = 1 mm</translation>
+        <translation>Distancia entre placas = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
@@ -157,7 +165,7 @@
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Gravedad = %1 m/s</translation>
+        <translation>Aceleración de la gravedad = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -238,7 +246,7 @@
     <message>
         <source> &amp;Flip Voltage</source>
         <extracomment>Reverses the polarity of the plates. The leading blank keeps the text off the check box.</extracomment>
-        <translation> In&amp;vertir</translation>
+        <translation> In&amp;vertir U</translation>
     </message>
     <message>
         <source>Timer</source>

@@ -32,7 +32,7 @@
     <message>
         <source>Stopwatch: %1</source>
         <extracomment>%1: the time read aloud, as &quot;12.3 seconds&quot;.</extracomment>
-        <translation>Chronomètre : %1</translation>
+        <translation>Chronomètre&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 volts</source>
@@ -53,7 +53,7 @@
     <message>
         <source>hanging still</source>
         <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
-        <translation>immobile, en suspens</translation>
+        <translation>en équilibre</translation>
     </message>
     <message>
         <source>The followed drop has reached a plate.</source>
@@ -79,14 +79,14 @@
     <message>
         <source>Followed drop: %1 divisions below the upper plate, between %2 and %3, %4. %5.</source>
         <extracomment>%1: the depth in scale divisions, as 2.4; %2 and %3: the lines or plates above and below it; %4: falling, rising or hanging still; %5: how many drops float.</extracomment>
-        <translation>Gouttelette suivie : %1 graduations sous la plaque supérieure, entre %2 et %3, %4. %5.</translation>
+        <translation>Gouttelette suivie&#xa0;: %1 graduations sous la plaque supérieure, entre %2 et %3, %4. %5.</translation>
     </message>
 </context>
 <context>
     <name>korvane::ErrorMessage</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; n&apos;est pas une valeur à virgule flottante valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur à virgule flottante valide</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
@@ -106,6 +106,14 @@
     </message>
 </context>
 <context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
+    </message>
+</context>
+<context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
@@ -122,7 +130,7 @@
     </message>
     <message>
         <source>Oil-drop measurement of the elementary charge</source>
-        <translation>Mesure de la charge élémentaire avec des gouttelettes d&apos;huile</translation>
+        <translation>Mesure de la charge élémentaire avec des gouttelettes d’huile</translation>
     </message>
     <message>
         <source>A simulation for the physics classroom</source>
@@ -138,12 +146,12 @@
     <message>
         <source>Air Density = 1.25 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last. Write the value as %1 (1,25 or 1.25, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Masse volumique de l&apos;air = %1 kg/m</translation>
+        <translation>Masse volumique de l’air = %1 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Masse volumique de l&apos;huile = 857 kg/m</translation>
+        <translation>Masse volumique de l’huile = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
@@ -152,12 +160,12 @@
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
         <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last. Write 1.80 as %1 (1,80 or 1.80, as the user&apos;s regional settings have it) and the power of ten as ·10⁻⁵.</extracomment>
-        <translation>Viscosité de l&apos;air = %1·10⁻⁵ N·s/m</translation>
+        <translation>Viscosité de l’air = %1·10⁻⁵ N·s/m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Pesanteur g = %1 m/s</translation>
+        <translation>Intensité de la pesanteur = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -169,27 +177,27 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation>&amp;Arrêt</translation>
+        <translation>Arrê&amp;t</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation>M&amp;arche</translation>
+        <translation>&amp;Marche</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation>Sto&amp;p</translation>
+        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation>Dé&amp;part</translation>
+        <translation>&amp;Départ</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation>Fige&amp;r l&apos;image</translation>
+        <translation>Fige&amp;r l’image</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
@@ -229,7 +237,7 @@
     </message>
     <message>
         <source>&amp;Clean Up</source>
-        <translation>&amp;Nettoyer</translation>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
         <source>Voltage</source>
@@ -330,7 +338,7 @@
     </message>
     <message>
         <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation>Le carré de la vue que l&apos;image de la loupe agrandit</translation>
+        <translation>Le carré de la vue que l’image de la loupe agrandit</translation>
     </message>
     <message>
         <source>Control panel</source>
@@ -342,7 +350,7 @@
     </message>
     <message>
         <source>Supply switch</source>
-        <translation>Interrupteur de l&apos;alimentation</translation>
+        <translation>Interrupteur de l’alimentation</translation>
     </message>
     <message>
         <source>Voltage across the plates</source>

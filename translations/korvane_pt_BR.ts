@@ -53,11 +53,11 @@
     <message>
         <source>hanging still</source>
         <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
-        <translation>parada, suspensa</translation>
+        <translation>em equilíbrio</translation>
     </message>
     <message>
         <source>The followed drop has reached a plate.</source>
-        <translation>A gota seguida chegou a uma placa.</translation>
+        <translation>A gota acompanhada chegou a uma placa.</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -79,7 +79,7 @@
     <message>
         <source>Followed drop: %1 divisions below the upper plate, between %2 and %3, %4. %5.</source>
         <extracomment>%1: the depth in scale divisions, as 2.4; %2 and %3: the lines or plates above and below it; %4: falling, rising or hanging still; %5: how many drops float.</extracomment>
-        <translation>Gota seguida: %1 divisões abaixo da placa superior, entre %2 e %3, %4. %5.</translation>
+        <translation>Gota acompanhada: %1 divisões abaixo da placa superior, entre %2 e %3, %4. %5.</translation>
     </message>
 </context>
 <context>
@@ -103,6 +103,14 @@
     <message>
         <source>Unexpected error</source>
         <translation>Erro inesperado</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
     </message>
 </context>
 <context>
@@ -157,7 +165,7 @@
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Gravidade = %1 m/s</translation>
+        <translation>Aceleração da gravidade = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -253,7 +261,7 @@
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation> &amp;Linha guia</translation>
+        <translation> Linha gu&amp;ia</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
@@ -322,7 +330,7 @@
     </message>
     <message>
         <source>Apparatus view</source>
-        <translation>Vista da montagem</translation>
+        <translation>Visualização da montagem</translation>
     </message>
     <message>
         <source>Zoom box</source>
@@ -386,7 +394,7 @@
     </message>
     <message>
         <source>Apparatus view menu</source>
-        <translation>Menu da vista da montagem</translation>
+        <translation>Menu da visualização da montagem</translation>
     </message>
 </context>
 </TS>
