@@ -185,17 +185,18 @@ std::string readingsText(const Readings &readings, bool shares = true)
     if (readings.empty())
         return "over 10 min";
     std::string text;
-    int shown = 0;
+    int shown = 0, total = 0;
+    for (const auto &entry : readings)
+        total += entry.second;
     for (const auto &[tenths, count] : readings) {
         if (!text.empty())
             text += " or ";
         text += stopwatchText(tenths);
         if (shares && readings.size() > 1) {
             // The shares are rounded so that they add up to 100 %.
-            const int share = shown + count == Phases
-                ? 100 - (shown * 100 + Phases / 2) / Phases
-                : ((shown + count) * 100 + Phases / 2) / Phases -
-                    (shown * 100 + Phases / 2) / Phases;
+            const int share = shown + count == total
+                ? 100 - (shown * 100 + total / 2) / total
+                : ((shown + count) * 100 + total / 2) / total - (shown * 100 + total / 2) / total;
             text += " (" + std::to_string(share) + " %)";
         }
         shown += count;
@@ -257,8 +258,9 @@ void endBlock()
     std::cout << "<!-- end of tables -->\n";
 }
 
-/// The constants, as the students' formulas use them.
-void constantsTable(const char *name)
+/// The constants, as the students' formulas use them; the worksheet leaves out e, which the
+/// students are to find.
+void constantsTable(const char *name, bool withCharge = true)
 {
     beginBlock(name);
     std::cout << "| Quantity | Value |\n|---|---|\n"
@@ -270,8 +272,9 @@ void constantsTable(const char *name)
               << "| plate separation d | " << fixed(constants::PlateSeparation * 1000, 0)
               << " mm |\n"
               << "| one scale division | " << fixed(constants::PlateSeparation * 100, 1)
-              << " mm |\n"
-              << "| elementary charge e (to check the result) | " << ChargeUnit << " |\n";
+              << " mm |\n";
+    if (withCharge)
+        std::cout << "| elementary charge e (to check the result) | " << ChargeUnit << " |\n";
     endBlock();
 }
 
@@ -305,23 +308,74 @@ void pictureScale()
     endBlock();
 }
 
+/// Every height at which Add Oil can spray a drop in Variable mode [px], from the model's own
+/// spraying: the dice give each value of the height's draw in turn and the lowest of the others.
+std::vector<int32_t> sprayHeights()
+{
+    class EachHeight : public RandomSource {
+    public:
+        int32_t R(int32_t n) override
+        {
+            // The second of each drop's four draws is its height.
+            if (m_draw++ % 4 != 1)
+                return 0;
+            m_last = n;
+            return std::min(m_height, n - 1);
+        }
+        int32_t m_height = 0, m_last = 1;
+
+    private:
+        int m_draw = 0;
+    };
+    std::vector<int32_t> heights;
+    EachHeight dice;
+    do {
+        ApparatusState state;
+        initialiseApparatus(state);
+        addOil(state, DropMode::Variable, dice);
+        heights.push_back(state.slot(1).Y);
+        ++dice.m_height;
+    } while (dice.m_height < dice.m_last);
+    return heights;
+}
+
+/// What perfectly timed students read over `divisions` from the first scale line at or below
+/// where each drop was sprayed, over every spray height that leaves room for the divisions
+/// above the 0.9 line, and how many heights give each reading.
+Readings sprayedReadings(int radius, int divisions)
+{
+    static const std::vector<int32_t> heights = sprayHeights();
+    Readings readings;
+    for (int32_t y : heights) {
+        int from = scaleLine(1);
+        while (from < y)
+            from += Division;
+        const int to = from + divisions * Division;
+        if (to > scaleLine(9))
+            continue;
+        if (const std::optional<int32_t> tenths = timeBetween(oneDrop(radius, 0, y), from, to))
+            ++readings[*tenths];
+    }
+    return readings;
+}
+
+long double micrometresPerSecond(long double pixelsPerStep)
+{
+    return pixelsPerStep * constants::StepsPerSecond * 1000.0L / (constants::PlateGap - 1);
+}
+
 void fallingTable()
 {
     beginBlock("falling");
-    std::cout << "| Radius | Moves per 0.1 s | Speed of fall | One division (0.1 mm) takes | "
-                 "A perfectly timed student reads | Over five divisions (0.5 mm) |\n"
+    std::cout << "| Radius | Speed of fall | One division (0.1 mm) takes | "
+                 "The stopwatch reads | Five divisions (0.5 mm) take | The stopwatch reads |\n"
                  "|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
         const long double fall = displacement(radius, 0);
-        const int from = timingStart(fall);
-        std::cout << "| " << micrometres(radius) << " | " << fixed(fall, 5) << " px | "
-                  << fixed(fall * constants::StepsPerSecond * 1000.0L / (constants::PlateGap - 1),
-                           2)
+        std::cout << "| " << micrometres(radius) << " | " << fixed(micrometresPerSecond(fall), 2)
                   << " µm/s | " << exactTime(fall, 1) << " | "
-                  << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 1, fall))) << " | "
-                  << exactTime(fall, 5) << ": "
-                  << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 5, fall)))
-                  << " |\n";
+                  << readingsText(sprayedReadings(radius, 1)) << " | " << exactTime(fall, 5)
+                  << " | " << readingsText(sprayedReadings(radius, 5)) << " |\n";
     }
     // Drops sprayed in on the middle line sit on it at once: the first division is timed from
     // the spraying, and each later one starts where the one before ended.
@@ -339,15 +393,25 @@ void fallingTable()
     endBlock();
 }
 
+/// What the model does in one step of 0.1 s, for the developers' notes on the lesson documents.
+void modelStepTable()
+{
+    beginBlock("model-steps");
+    std::cout
+        << "| Radius | Falls per 0.1 s, supply off | Push of one charge at 50 V, per 0.1 s |\n"
+           "|---|---|---|\n";
+    for (int radius : Radii)
+        std::cout << "| " << micrometres(radius) << " | " << fixed(displacement(radius, 0), 5)
+                  << " px | " << fixed(pushPerCharge(radius), 5) << " px |\n";
+    endBlock();
+}
+
 void balanceTable()
 {
     beginBlock("balance");
-    std::cout
-        << "| Radius | Push of one charge at 50 V, per 0.1 s | 1 e | 2 e | 3 e | 4 e | 5 e |\n"
-           "|---|---|---|---|---|---|---|\n";
+    std::cout << "| Radius | 1 e | 2 e | 3 e | 4 e | 5 e |\n|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
-        std::cout << "| " << micrometres(radius) << " | " << fixed(pushPerCharge(radius), 5)
-                  << " px |";
+        std::cout << "| " << micrometres(radius) << " |";
         for (int charges = 1; charges <= 5; ++charges)
             std::cout << ' ' << voltageCell(balanceVoltage(radius, charges)) << " |";
         std::cout << '\n';
@@ -395,8 +459,8 @@ void sameChargeTable(const char *name, int charge)
         std::cout << "| " << micrometres(radius) << " | "
                   << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 1, fall)), false)
                   << " | " << voltageCell(balanceVoltage(radius, std::abs(charge))) << " | "
-                  << (moves < 0 ? "rises " : "falls ") << fixed(std::fabs(moves), 5)
-                  << " px per 0.1 s | "
+                  << (moves < 0 ? "rises" : "falls") << " one division in " << exactTime(moves, 1)
+                  << " | "
                   << readingsText(sweepReadings(radius, charge, onFrom, lineAfter(onFrom, 1, moves),
                                                 FullScale, polarity),
                                   false)
@@ -539,7 +603,7 @@ void classTable(const std::vector<Measured> &measured)
     beginBlock("class");
     std::cout << "| Drop | Radius | Sprayed in, below the upper plate | Timed from line to line | "
                  "Fall, the stopwatch shows | "
-                 "Flip Voltage | Balance at | Charge found | in e | Nearest whole number | "
+                 "[Flip Voltage] | Balance at | Charge found | in e | Nearest whole number | "
                  "The drop carries |\n"
                  "|---|---|---|---|---|---|---|---|---|---|---|\n";
     std::map<int, std::vector<long double>> speeds;
@@ -550,7 +614,7 @@ void classTable(const std::vector<Measured> &measured)
         const long double height = (m.drop.Y - constants::PlateTop) * 1000.0L *
             constants::PlateSeparation / (constants::PlateGap - 1);
         std::cout << "| " << m.number << " | " << micrometres(m.drop.Radius) << " | "
-                  << fixed(height, 2) << " mm | ";
+                  << fixed(height, 3) << " mm | ";
         if (m.divisions == 0) {
             ++tooLow;
             std::cout << "too low: below the 0.8 line | | | | | | | " << signedNumber(m.drop.Charge)
@@ -565,7 +629,7 @@ void classTable(const std::vector<Measured> &measured)
                       << signedNumber(m.drop.Charge) << " |\n";
             continue;
         }
-        std::cout << (m.drop.Charge > 0 ? "on" : "off") << " | ";
+        std::cout << (m.drop.Charge > 0 ? "ticked" : "not ticked") << " | ";
         if (!found(m)) {
             std::cout << "not even at 50 V | | | | " << signedNumber(m.drop.Charge) << " |\n";
             continue;
@@ -577,7 +641,7 @@ void classTable(const std::vector<Measured> &measured)
             std::fabs(m.charges - whole) > std::fabs(worst->charges - std::round(worst->charges)))
             worst = &m;
         largestDifference = std::max(largestDifference, m.estimate / m.charges - 1);
-        std::cout << voltageText(*m.setting, ".") << " | "
+        std::cout << fixed(*m.setting / 100.0L, 2) << " V | "
                   << fixed(m.charges * constants::ElementaryCharge * 1e19L, 2) << tenToThe(-19)
                   << " C | " << fixed(m.charges, 2) << " | " << fixed(whole, 0) << " | "
                   << signedNumber(m.drop.Charge) << " |\n";
@@ -610,9 +674,13 @@ void classTable(const std::vector<Measured> &measured)
         std::cout << ", and every nearest whole number is the charge the drop carries.";
     else
         std::cout << "; " << misread << " of the charges round to the wrong whole number.";
-    std::cout << " The program's own estimate, hidden from the students, takes the drop's mass "
-                 "with the oil's density alone and comes out "
-              << fixed(largestDifference * 100, 2) << " % higher from the same readings.\n";
+    std::cout << "\n";
+    endBlock();
+    beginBlock("program-estimate");
+    std::cout << "For the drops of the class's results, the program's own charge estimate, which "
+                 "takes the drop's mass with the oil's density alone, comes out at most "
+              << fixed(largestDifference * 100, 2)
+              << " % higher than the guide's formula from the same readings.\n";
     endBlock();
 }
 
@@ -699,28 +767,49 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     for (const Measured &m : measured)
         if (found(m))
             usable.push_back(&m);
-    std::vector<long double> q; // [1e-19 C]
+    // The charges as printed, to two decimals [1e-19 C]: every sum is worked from these, as the
+    // class works it from the board.
+    std::vector<long double> q;
     for (const Measured *m : usable)
-        q.push_back(m->charges * constants::ElementaryCharge * 1e19L);
+        q.push_back(std::round(m->charges * constants::ElementaryCharge * 1e21L) / 100);
+
+    // The teacher's n: the whole number nearest q / e; the class finds the same groups from the
+    // histogram's gaps.
+    std::vector<int> numbers;
+    std::vector<std::size_t> misnumbered;
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        numbers.push_back(static_cast<int>(std::lround(usable[i]->charges)));
+        if (numbers[i] != std::abs(usable[i]->drop.Charge))
+            misnumbered.push_back(i);
+    }
 
     beginBlock("many-drops");
     std::cout << "Eight groups spray " << measured.size() / 10 * 10 << " drops in all; "
               << usable.size()
               << " of them can be timed and balanced. Their charges, in units of 10⁻¹⁹ C, in the "
-                 "order measured:\n\n";
+                 "order measured, each with the whole number n nearest to q / e after it, "
+                 "marked † where n is not the number of charges the drop carries:\n\n";
     for (std::size_t i = 0; i < q.size(); ++i)
-        std::cout << (i == 0 ? "" : i % 12 == 0 ? ",\n" : ", ") << fixed(q[i], 2);
+        std::cout << (i == 0           ? ""
+                          : i % 8 == 0 ? ",\n"
+                                       : ", ")
+                  << fixed(q[i], 2) << " (" << numbers[i]
+                  << (std::find(misnumbered.begin(), misnumbered.end(), i) == misnumbered.end()
+                          ? ")"
+                          : "†)");
     std::cout << "\n\n";
+    for (std::size_t i : misnumbered)
+        std::cout << "- Drop " << i + 1 << ": " << fixed(q[i], 2) << tenToThe(-19) << " C is "
+                  << fixed(usable[i]->charges, 2) << " e, nearest " << numbers[i]
+                  << "; the drop carries " << signedNumber(usable[i]->drop.Charge) << ".\n";
+    if (!misnumbered.empty())
+        std::cout << "\n";
 
-    // The teacher's n: the whole number nearest q / e; the class finds the same groups from the
-    // histogram's gaps.
     long double sumQ = 0, sumN = 0, sumNQ = 0, sumNN = 0;
-    int wrong = 0, largest = 0;
+    int wrong = static_cast<int>(misnumbered.size()), largest = 0;
     for (std::size_t i = 0; i < q.size(); ++i) {
-        const long double n = std::round(usable[i]->charges);
-        if (n != std::abs(usable[i]->drop.Charge))
-            ++wrong;
-        largest = std::max(largest, static_cast<int>(n));
+        const long double n = numbers[i];
+        largest = std::max(largest, numbers[i]);
         sumQ += q[i];
         sumN += n;
         sumNQ += n * q[i];
@@ -731,8 +820,9 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     std::cout << "Numbered by the nearest whole number of " << ChargeUnit << ", the "
               << usable.size() << " drops carry 1 to " << largest << " charges ("
               << (wrong == 0 ? "every one right" : std::to_string(wrong) + " numbered wrongly")
-              << "). Σq = " << fixed(sumQ, 2) << tenToThe(-19) << " C and Σn = " << fixed(sumN, 0)
-              << ", so Σq/Σn = " << fixed(byRatio, 3) << tenToThe(-19)
+              << "). From the charges as printed, Σq = " << fixed(sumQ, 2) << tenToThe(-19)
+              << " C and Σn = " << fixed(sumN, 0) << ", so Σq/Σn = " << fixed(byRatio, 3)
+              << tenToThe(-19)
               << " C; the line through the origin that fits the points best has the slope "
               << fixed(bySlope, 3) << tenToThe(-19) << " C. The program's e is " << ChargeUnit
               << ": the class is "
@@ -813,28 +903,20 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
 }
 
 /// How the readings' uncertainty carries into the charge: q ∝ t^(-3/2) / U, so
-/// δq/q = (3/2) δt/t + δU/U.
+/// δq/q = (3/2) δt/t + δU/U, with δt the reading error and δU half the range of voltages over
+/// which the balanced drop looks still.
 void uncertaintyTable()
 {
     beginBlock("uncertainty");
-    std::cout << "| Radius | One division takes | ±0.1 s gives in q | Charges that blur together | "
-                 "Five divisions take | ±0.1 s gives in q | Charges that blur together | "
-                 "The balance looks still over |\n"
+    std::cout << "| Radius | The balance looks still over | One division takes | "
+                 "The charge is uncertain by | Charges that blur together | Five divisions take | "
+                 "The charge is uncertain by | Charges that blur together |\n"
                  "|---|---|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
         const long double fall = displacement(radius, 0);
-        std::cout << "| " << micrometres(radius);
-        for (int divisions : {1, 5}) {
-            const long double t = exactSeconds(fall, divisions);
-            const long double relative = 1.5L * ReadingError / t;
-            // Charges n and n + 1 blur together once n times the uncertainty reaches half a charge.
-            const int blurred = static_cast<int>(std::ceil(0.5L / relative));
-            std::cout << " | " << fixed(t, 2) << " s | ±" << fixed(relative * 100, 1) << " % | "
-                      << (blurred > LargestCharge ? "none (from " + std::to_string(blurred) + " e)"
-                                                  : "from " + std::to_string(blurred) + " e");
-        }
         // The slider settings around the balance of the smallest charge the supply can hold at
-        // which the drop moves less than a pixel in ten seconds.
+        // which the drop moves less than a pixel in ten seconds. A drop with n charges balances
+        // at 1/n of the voltage over a window 1/n as wide, so δU/U holds for every charge.
         int charges = 1;
         while (balanceVoltage(radius, charges) > 50.0L)
             ++charges;
@@ -843,8 +925,20 @@ void uncertaintyTable()
             if (std::fabs(displacement(radius, -charges, setting, +1)) * StillSteps < 1.0L)
                 ++still;
         const long double volts = balanceVoltage(radius, charges);
-        std::cout << " | " << fixed(still / 100.0L, 2) << " V around " << fixed(volts, 2) << " V ("
-                  << charges << " e), ±" << fixed(still / 200.0L / volts * 100, 1) << " % |\n";
+        const long double voltageError = still / 200.0L / volts;
+        std::cout << "| " << micrometres(radius) << " | " << fixed(still / 100.0L, 2)
+                  << " V around " << fixed(volts, 2) << " V (" << charges << " e): ±"
+                  << fixed(voltageError * 100, 1) << " %";
+        for (int divisions : {1, 5}) {
+            const long double t = exactSeconds(fall, divisions);
+            const long double relative = 1.5L * ReadingError / t + voltageError;
+            // Charges n and n + 1 blur together once n times the uncertainty reaches half a charge.
+            const int blurred = static_cast<int>(std::ceil(0.5L / relative));
+            std::cout << " | " << fixed(t, 2) << " s | ±" << fixed(relative * 100, 1) << " % | "
+                      << (blurred > LargestCharge ? "none (from " + std::to_string(blurred) + " e)"
+                                                  : "from " + std::to_string(blurred) + " e");
+        }
+        std::cout << " |\n";
     }
     endBlock();
 }
@@ -857,9 +951,11 @@ int main(int argc, char **argv)
     const std::vector<Measured> classroom = measureClass(1909, 2);
     const std::vector<Measured> manyGroups = measureClass(1913, 8);
     constantsTable("constants");
+    constantsTable("worksheet-constants", false);
     pictureScale();
     fallingTable();
     balanceTable();
+    modelStepTable();
     classTable(classroom);
     manyDrops(manyGroups, pictures);
     uncertaintyTable();
