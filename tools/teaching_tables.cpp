@@ -286,7 +286,7 @@ void pictureScale()
     beginBlock("picture-scale");
     std::cout << "The picture shows " << constants::PlateGap - 1
               << " pixels to the millimetre: one pixel stands for " << fixed(micrometresPerPixel, 2)
-              << " µm, one division of 0.1 mm for " << Division << " pixels. The scale lines lie "
+              << " µm, one division of 0.1 mm for " << Division << " pixels.\nThe scale lines lie "
               << Division
               << " pixels apart, from the upper "
                  "plate down to the 0.9 line; the lower plate is drawn "
@@ -294,17 +294,15 @@ void pictureScale()
               << " pixels below the upper one, so the last gap, from the "
                  "0.9 line to the lower plate, is "
               << constants::PlateGap - 9 * Division
-              << " pixels: time drops between scale lines only. The drops are drawn larger than "
-                 "they are, so that they can be seen:";
+              << " pixels: time drops between scale lines only.\nThe drops are drawn larger than "
+                 "they are, so that they can be seen:\n\n";
     for (int radius : Radii) {
         Drop drop;
         drop.Radius = radius;
-        std::cout << (radius == Radii[0] ? " " : ", ") << "a " << micrometres(radius) << " drop ("
-                  << fixed(2 * radius / 10.0L, 1) << " µm across, "
-                  << fixed(2 * radius / 10.0L / micrometresPerPixel, 2) << " of a pixel) as "
-                  << dropSize(drop) << " pixels";
+        std::cout << "- a " << micrometres(radius) << " drop (" << fixed(2 * radius / 10.0L, 1)
+                  << " µm across, " << fixed(2 * radius / 10.0L / micrometresPerPixel, 2)
+                  << " of a pixel) as " << dropSize(drop) << " pixels\n";
     }
-    std::cout << ".\n";
     endBlock();
 }
 
@@ -649,32 +647,29 @@ void classTable(const std::vector<Measured> &measured)
     std::cout << "\n"
               << tooLow << " of the " << measured.size()
               << " drops were sprayed below the 0.8 line and cannot be timed over a division "
-                 "with the supply off (a student lifts such a drop with the field first). "
-                 "The speeds found for drops of one radius spread with the timing:";
-    bool first = true;
+                 "with the supply off (a student lifts such a drop with the field first).\n"
+                 "The speeds found for drops of one radius spread with the timing:\n\n";
     for (const auto &[radius, list] : speeds) {
         const auto [low, high] = std::minmax_element(list.begin(), list.end());
-        std::cout << (first ? " " : "; ") << micrometres(radius) << " ("
+        std::cout << "- " << micrometres(radius) << ", "
                   << (list.size() == 1 ? "one drop" : std::to_string(list.size()) + " drops")
-                  << "), " << fixed(*low * 1e6L, 2);
+                  << ": " << fixed(*low * 1e6L, 2);
         if (fixed(*high * 1e6L, 2) != fixed(*low * 1e6L, 2))
             std::cout << " to " << fixed(*high * 1e6L, 2);
         std::cout << " µm/s (exactly "
                   << fixed(displacement(radius, 0) * constants::StepsPerSecond * 1000.0L /
                                (constants::PlateGap - 1),
                            2)
-                  << ")";
-        first = false;
+                  << ")\n";
     }
-    std::cout << ".";
-    if (worst)
-        std::cout << " The charge furthest from a whole number is drop " << worst->number << "'s, "
-                  << fixed(worst->charges, 2) << " e";
-    if (misread == 0)
-        std::cout << ", and every nearest whole number is the charge the drop carries.";
-    else
-        std::cout << "; " << misread << " of the charges round to the wrong whole number.";
     std::cout << "\n";
+    if (worst)
+        std::cout << "The charge furthest from a whole number is drop " << worst->number << "'s, "
+                  << fixed(worst->charges, 2) << " e.\n";
+    if (misread == 0)
+        std::cout << "Every nearest whole number is the charge the drop carries.\n";
+    else
+        std::cout << misread << " of the charges round to the wrong whole number.\n";
     endBlock();
     beginBlock("program-estimate");
     std::cout << "For the drops of the class's results, the program's own charge estimate, which "
@@ -786,7 +781,7 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     beginBlock("many-drops");
     std::cout << "Eight groups spray " << measured.size() / 10 * 10 << " drops in all; "
               << usable.size()
-              << " of them can be timed and balanced. Their charges, in units of 10⁻¹⁹ C, in the "
+              << " of them can be timed and balanced.\nTheir charges, in units of 10⁻¹⁹ C, in the "
                  "order measured, each with the whole number n nearest to q / e after it, "
                  "marked † where n is not the number of charges the drop carries:\n\n";
     for (std::size_t i = 0; i < q.size(); ++i)
@@ -820,11 +815,11 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     std::cout << "Numbered by the nearest whole number of " << ChargeUnit << ", the "
               << usable.size() << " drops carry 1 to " << largest << " charges ("
               << (wrong == 0 ? "every one right" : std::to_string(wrong) + " numbered wrongly")
-              << "). From the charges as printed, Σq = " << fixed(sumQ, 2) << tenToThe(-19)
+              << ").\nFrom the charges as printed, Σq = " << fixed(sumQ, 2) << tenToThe(-19)
               << " C and Σn = " << fixed(sumN, 0) << ", so Σq/Σn = " << fixed(byRatio, 3)
               << tenToThe(-19)
               << " C; the line through the origin that fits the points best has the slope "
-              << fixed(bySlope, 3) << tenToThe(-19) << " C. The program's e is " << ChargeUnit
+              << fixed(bySlope, 3) << tenToThe(-19) << " C.\nThe program's e is " << ChargeUnit
               << ": the class is "
               << fixed(std::fabs(byRatio / (constants::ElementaryCharge * 1e19L) - 1) * 100, 1)
               << " % off.\n";
