@@ -358,16 +358,17 @@ QHash<QString, QString> captionsIn(const QString &language)
     return captions;
 }
 
-/// A caption in Markdown: bold, its underlined letter underlined.
-QString captionMarkdown(const QString &caption)
+/// A caption in the page: bold, its Alt letter underlined; in HTML, so that it may stand
+/// inside bold text.
+QString captionMarkup(const QString &caption)
 {
     QString text = caption;
     const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("&(?!&)")));
     if (at >= 0 && at + 1 < text.size())
         text = text.left(at) + QLatin1String("<u>") + text.at(at + 1) + QLatin1String("</u>") +
             text.mid(at + 2);
-    return QLatin1String("**") + text.replace(QLatin1String("&&"), QLatin1String("&")) +
-        QLatin1String("**");
+    return QLatin1String("<strong>") + text.replace(QLatin1String("&&"), QLatin1String("&amp;")) +
+        QLatin1String("</strong>");
 }
 
 /// The text with each [Caption] and [Alt+Caption] as the program shows it in the language.
@@ -392,7 +393,7 @@ QString withCaptions(const QString &text, const QHash<QString, QString> &caption
                     .replace(QLatin1Char('+'), QLatin1String("</kbd>+<kbd>")) +
                 QLatin1String("</kbd>");
         } else {
-            result += captionMarkdown(caption);
+            result += captionMarkup(caption);
         }
         from = reference.capturedEnd();
     }
