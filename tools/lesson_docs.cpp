@@ -110,8 +110,7 @@ Page splitPage(const QString &path)
 // picture "![...]".
 const QRegularExpression ControlReference(QStringLiteral(R"((?<!!)\[(Alt\+)?([^\]\[]+)\](?!\())"));
 // A number; not the base of a power written in superscripts ("10⁻¹⁹"), which stays in the text.
-const QRegularExpression Number(
-    QStringLiteral(R"((?<![\d.])\d++(?:\.\d++)?(?![⁰¹²³⁴⁵⁶⁷⁸⁹⁻]))"));
+const QRegularExpression Number(QStringLiteral(R"((?<![\d.])\d++(?:\.\d++)?(?![⁰¹²³⁴⁵⁶⁷⁸⁹⁻]))"));
 const QRegularExpression Placeholder(QStringLiteral(R"(%(\d+))"));
 
 /// A phrase with its numbers taken out: "%1 s (%2 %) or %3 s (%4 %)" and {"6.0", "96", ...}.
@@ -197,7 +196,7 @@ public:
         const Phrase phrase = phraseOf(text);
         QString translated = phrase.text;
         if (m_language != QLatin1String("en") && hasWords(phrase.text)) {
-            translated = m_entries.value(phrase.text.simplified());
+            translated = m_entries.value(phrase.text.simplified()).simplified();
             if (translated.isEmpty())
                 fail(QStringLiteral("%1: no translation of \"%2\"").arg(m_language, phrase.text));
         }
