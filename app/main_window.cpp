@@ -382,7 +382,7 @@ void Tmilikanfrm::Exit1Click()
 
 void Tmilikanfrm::chargebtClick()
 {
-    const std::optional<long double> n =
+    const std::optional<Extended> n =
         estimateCharge(m_state, timebx->text().toStdString(), distxt->text().toStdString(),
                        userDecimalSeparator());
     if (n)

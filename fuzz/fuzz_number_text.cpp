@@ -76,7 +76,7 @@ bool isNumberText(const std::string &text, const std::string &separator)
     return std::regex_match(text, grammarFor(separator).number);
 }
 
-// Whether the text may stand for a value beyond the long double range (about 1.19e4932): its
+// Whether the text may stand for a value beyond the 80-bit range (about 1.19e4932): its
 // exponent plus the digits before the separator reach that far.
 bool mayOverflow(const std::string &text)
 {
@@ -99,8 +99,8 @@ bool mayOverflow(const std::string &text)
 bool checkConversion(const std::string &text, const std::string &separator)
 {
     try {
-        const long double value = parseNumberText(text, separator);
-        if (!std::isfinite(value))
+        const Extended value = parseNumberText(text, separator);
+        if (!value.isFinite())
             fault("a non-finite number", text);
         if (!isNumberText(text, separator))
             fault("converted a text that is no number", text);
@@ -118,19 +118,19 @@ void checkEstimate(const ApparatusState &state, const std::string &time,
                    const std::string &distance, const std::string &separator, bool timeConverts)
 {
     try {
-        const std::optional<long double> n = estimateCharge(state, time, distance, separator);
+        const std::optional<Extended> n = estimateCharge(state, time, distance, separator);
         if (!n) {
             if (state.VoltageSetting != 0 && !time.empty())
                 fault("no estimate without a reason", time);
             return;
         }
-        if (!std::isfinite(*n))
+        if (!n->isFinite())
             fault("a non-finite estimate", time);
         const std::string text = formatEstimate(*n, separator);
         if (!std::regex_match(text, grammarFor(separator).estimate))
             fault("an estimate's text is malformed", text);
-        const long double back = parseNumberText(text, separator);
-        if (std::fabs(back - *n) > 5.0e-6L * std::fabs(*n))
+        const Extended back = parseNumberText(text, separator);
+        if ((back - *n).magnitude() > Extended(5.0e-6) * n->magnitude())
             fault("an estimate's text does not read back as its value", text);
     } catch (const EstimateError &error) {
         const std::string message = error.what();

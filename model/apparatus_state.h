@@ -7,6 +7,8 @@
 // and by the main window's handlers. Standard C++ only.
 #pragma once
 
+#include "extended.h"
+
 #include <array>
 #include <cstdint>
 
@@ -81,12 +83,18 @@ constexpr double AirDensity = 1.25; ///< [kg/m^3]
 constexpr double OilDensity = 857.0; ///< [kg/m^3]
 constexpr double AirViscosity = 1.8e-5; ///< [N s/m^2]
 
-constexpr long double Gravity = 9.8L; ///< [m/s^2]
-constexpr long double TwiceGravity = 19.6L; ///< 2 g [m/s^2], as the radius formula writes it
-constexpr long double ElementaryCharge = 1.602e-19L; ///< [C]
-constexpr long double RadiusUnit = 1e-7L; ///< [m] per unit of Drop::Radius
-constexpr long double SphereVolumeFactor = 4.18879020478639098461685784437267051L; ///< 4/3 pi
-constexpr long double StokesDragFactor = 18.8495559215387594307758602996770173L; ///< 6 pi
+// The formulas' literal constants, each the 80-bit number nearest to the decimal value.
+inline constexpr Extended Gravity = Extended::fromBits(0x4002, 0x9ccccccccccccccd); ///< 9.8 [m/s^2]
+/// 2 g = 19.6 [m/s^2], as the radius formula writes it
+inline constexpr Extended TwiceGravity = Extended::fromBits(0x4003, 0x9ccccccccccccccd);
+/// 1.602e-19 [C]
+inline constexpr Extended ElementaryCharge = Extended::fromBits(0x3fc0, 0xbd217aa4b23fd8b6);
+/// 1e-7 [m] per unit of Drop::Radius
+inline constexpr Extended RadiusUnit = Extended::fromBits(0x3fe7, 0xd6bf94d5e57a42bc);
+/// 4/3 pi = 4.18879020478639098461...
+inline constexpr Extended SphereVolumeFactor = Extended::fromBits(0x4001, 0x860a91c16b9b2c23);
+/// 6 pi = 18.8495559215387594307...
+inline constexpr Extended StokesDragFactor = Extended::fromBits(0x4003, 0x96cbe3f9990e91a8);
 constexpr int StepsPerSecond = 10; ///< one step stands for 0.1 s
 
 constexpr int PictureWidth = 765; ///< apparatus picture [px]

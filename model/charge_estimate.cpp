@@ -4,16 +4,7 @@
 
 #include "charge_estimate.h"
 
-#include <cmath>
-#include <iomanip>
-#include <limits>
-#include <locale>
-#include <sstream>
-
 namespace korvane {
-
-static_assert(std::numeric_limits<long double>::digits >= 64,
-              "the estimate is evaluated in 80-bit extended precision");
 
 namespace {
 
@@ -37,7 +28,7 @@ namespace {
 
 // The smallest magnitude that rounds to infinity when stored as a double: halfway between the
 // largest double and 2^1024.
-constexpr long double DoubleOverflowThreshold = 0x1.fffffffffffff8p+1023L;
+constexpr Extended DoubleOverflowThreshold = Extended::fromBits(0x43fe, 0xfffffffffffffc00);
 
 std::string separatorOrPoint(const std::string &decimalSeparator)
 {
@@ -56,16 +47,16 @@ bool isDigit(char c)
 
 // The arithmetic of the estimate reports its faults as a calculator would, rather than letting
 // an infinity or NaN reach the text: every result is checked, every divisor tested first.
-long double checked(long double x)
+Extended checked(Extended x)
 {
-    if (std::isnan(x))
+    if (x.isNan())
         throw EstimateError(estimate_messages::InvalidOperation);
-    if (std::isinf(x))
+    if (x.isInfinite())
         throw EstimateError(estimate_messages::Overflow);
     return x;
 }
 
-long double divide(long double dividend, long double divisor)
+Extended divide(Extended dividend, Extended divisor)
 {
     if (divisor == 0)
         throw EstimateError(dividend == 0 ? estimate_messages::InvalidOperation
@@ -73,26 +64,26 @@ long double divide(long double dividend, long double divisor)
     return checked(dividend / divisor);
 }
 
-long double logarithm(long double x)
+Extended logarithm(Extended x)
 {
     if (x == 0)
         throw EstimateError(estimate_messages::DivisionByZero);
     if (x < 0)
         throw EstimateError(estimate_messages::InvalidOperation);
-    return checked(std::log(checked(x)));
+    return checked(log(checked(x)));
 }
 
-double storedAsDouble(long double x)
+double storedAsDouble(Extended x)
 {
     checked(x);
-    if (std::fabs(x) >= DoubleOverflowThreshold)
+    if (x.magnitude() >= DoubleOverflowThreshold)
         throw EstimateError(estimate_messages::Overflow);
-    return static_cast<double>(x);
+    return x.toDouble();
 }
 
 } // namespace
 
-long double parseNumberText(const std::string &text, const std::string &decimalSeparator)
+Extended parseNumberText(const std::string &text, const std::string &decimalSeparator)
 {
     const std::string separator = separatorOrPoint(decimalSeparator);
     // The same number in the classic notation, for the locale-independent conversion below.
@@ -138,57 +129,51 @@ long double parseNumberText(const std::string &text, const std::string &decimalS
     if (i != end)
         notANumber(text);
 
-    // The classic locale's reading ignores the process's locale; it fails beyond the range and
-    // gives the nearest value below it.
-    std::istringstream in(classic);
-    in.imbue(std::locale::classic());
-    long double value = 0;
-    in >> value;
-    if (in.fail() || !in.eof() || !std::isfinite(value))
+    // Read in the classic notation, whatever the process's locale: beyond the range it fails, and
+    // below it gives the nearest value it has.
+    const std::optional<Extended> value = fromDecimal(classic);
+    if (!value)
         notANumber(text);
-    return value;
+    return *value;
 }
 
-std::optional<long double> estimateCharge(const ApparatusState &state, const std::string &timeText,
-                                          const std::string &distanceText,
-                                          const std::string &decimalSeparator)
+std::optional<Extended> estimateCharge(const ApparatusState &state, const std::string &timeText,
+                                       const std::string &distanceText,
+                                       const std::string &decimalSeparator)
 {
     if (state.VoltageSetting == 0)
         return std::nullopt;
     if (timeText.empty())
         return std::nullopt;
-    const long double t = parseNumberText(timeText, decimalSeparator); // [s]
-    const long double d = parseNumberText(distanceText, decimalSeparator); // [m]
+    const Extended t = parseNumberText(timeText, decimalSeparator); // [s]
+    const Extended d = parseNumberText(distanceText, decimalSeparator); // [m]
 
     // v = d / t, speed of fall [m/s], kept as a stored value
     const double v = storedAsDouble(divide(d, t));
     // U = VoltageSetting / 100 [V]
-    const long double U = state.VoltageSetting / 100.0L;
+    const Extended U = Extended(state.VoltageSetting) / Extended(100);
     // r^2 = 9 eta v / ((rho_oil - rho_air) 2g) [m^2]: Stokes' law solved for the radius
-    const long double r2 =
-        divide(checked(9.0L * state.AirViscosity * v),
-               checked((state.OilDensity - state.AirDensity) * constants::TwiceGravity));
+    const Extended r2 = divide(checked(Extended(9) * Extended(state.AirViscosity) * Extended(v)),
+                               checked((Extended(state.OilDensity) - Extended(state.AirDensity)) *
+                                       constants::TwiceGravity));
     // r^3 = e^(1.5 ln r^2) [m^3]
-    const long double r3 = checked(std::exp(1.5L * logarithm(r2)));
+    const Extended r3 = checked(exp(Extended(1.5) * logarithm(r2)));
     // n = m g / (e U / s) with m = 4/3 pi r^3 rho_oil; the mass uses the oil density alone
-    const long double n =
-        divide(divide(checked(r3 * checked(constants::SphereVolumeFactor * state.OilDensity) *
-                              constants::Gravity * state.PlateSeparation),
-                      U),
-               constants::ElementaryCharge);
+    const Extended n = divide(
+        divide(checked(r3 * checked(constants::SphereVolumeFactor * Extended(state.OilDensity)) *
+                       constants::Gravity * Extended(state.PlateSeparation)),
+               U),
+        constants::ElementaryCharge);
     return n;
 }
 
-std::string formatEstimate(long double n, const std::string &decimalSeparator)
+std::string formatEstimate(Extended n, const std::string &decimalSeparator)
 {
     checked(n);
     if (n == 0)
-        n = 0; // a negative zero reads as 0 too
+        n = Extended(); // a negative zero reads as 0 too
 
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << std::scientific << std::setprecision(5) << n; // "-1.31835e-01", correctly rounded
-    const std::string classic = out.str();
+    const std::string classic = toScientific(n, 6); // "-1.31835e-01", correctly rounded
 
     const std::size_t e = classic.find('e');
     std::string mantissa = classic.substr(0, e);

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "apparatus_state.h"
+#include "extended.h"
 
 #include <optional>
 #include <stdexcept>
@@ -51,11 +52,11 @@ inline constexpr char Overflow[] =
 /// Converts a number text: spaces (' ') before and after, an optional '+' or '-', digits with at
 /// most one decimal separator and at least one digit (".5" and "5." are numbers, "." is not),
 /// then an optional exponent ('E' or 'e', an optional sign, at least one digit). Anything else,
-/// and a value beyond the long double range, throws
+/// and a value beyond the range of Extended, throws
 /// EstimateError(estimate_messages::NotANumber, text). A value too small for the
 /// range becomes the nearest one it has, down to 0. The separator is the user's (UTF-8, possibly
 /// several bytes); an empty one stands for ".".
-long double parseNumberText(const std::string &text, const std::string &decimalSeparator);
+Extended parseNumberText(const std::string &text, const std::string &decimalSeparator);
 
 /// The estimate for a fall of distanceText metres in timeText seconds at the slider's voltage.
 /// Nothing is computed (std::nullopt) when VoltageSetting is 0 or the time text is empty.
@@ -65,7 +66,7 @@ long double parseNumberText(const std::string &text, const std::string &decimalS
 /// zero (0/0 is invalid), a speed of 0 takes the logarithm of 0 (division by zero), a negative
 /// one the logarithm of a negative number (invalid), and a speed beyond the range of a double
 /// overflows. No result is ever infinite or NaN.
-std::optional<long double> estimateCharge(const ApparatusState &state, const std::string &timeText,
+std::optional<Extended> estimateCharge(const ApparatusState &state, const std::string &timeText,
                                           const std::string &distanceText,
                                           const std::string &decimalSeparator);
 
@@ -73,6 +74,6 @@ std::optional<long double> estimateCharge(const ApparatusState &state, const std
 /// the exponent's sign and at least three exponent digits: "1.31835E-001", "1.60000E+001".
 /// An infinite n throws EstimateError (overflow), a NaN one (invalid operation): neither has a
 /// text.
-std::string formatEstimate(long double n, const std::string &decimalSeparator);
+std::string formatEstimate(Extended n, const std::string &decimalSeparator);
 
 } // namespace korvane

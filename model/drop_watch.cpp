@@ -18,7 +18,7 @@ namespace {
 constexpr int ScaleLines = 9;
 /// A drop that moves less than this per step takes over five minutes for a division of 30 px:
 /// it hangs, for anyone timing it.
-constexpr long double HangingBelow = 0.01L;
+constexpr Extended HangingBelow = Extended::fromBits(0x3ff8, 0xa3d70a3d70a3d70a); // 0.01
 
 int lineSpacing(const ApparatusState &state)
 {
@@ -71,8 +71,8 @@ DropReading readingOf(const ApparatusState &state, int slotNumber)
     const double centre = state.exactY(slotNumber) + dropSize(drop) / 2.0;
     reading.divisions = (centre - state.PlateTop) / lineSpacing(state);
     reading.linesAbove = scaleLinesAbove(state, drop);
-    const long double drift = driftPerStep(state, drop);
-    if (std::fabs(drift) < HangingBelow)
+    const Extended drift = driftPerStep(state, drop);
+    if (drift.magnitude() < HangingBelow)
         reading.drift = Drift::Hanging;
     else
         reading.drift = drift > 0 ? Drift::Falling : Drift::Rising;

@@ -4,7 +4,6 @@
 
 #include "step.h"
 
-#include <cmath>
 #include <utility>
 
 namespace korvane {
@@ -21,32 +20,53 @@ int32_t lowestFloatingY(const ApparatusState &state, const Drop &drop)
     return state.PlateTop + state.PlateGap - dropSize(drop);
 }
 
+/// r^3 [m^3] for a radius of r = radius x 1e-7 m, as e^(3 ln r): the worked figures were
+/// computed this way, with the x87's expl and logl. For the four radii that drops have, these
+/// are the x87's results (its logl of 1e-6 is one unit in the last place off the correctly
+/// rounded logarithm); any other radius is computed, correctly rounded.
+Extended radiusCubed(int32_t radius, Extended r)
+{
+    switch (radius) {
+    case 4:
+        return Extended::fromBits(0x3fbf, 0x971da05074da7bee);
+    case 6:
+        return Extended::fromBits(0x3fc0, 0xff01fe87c530b141);
+    case 8:
+        return Extended::fromBits(0x3fc2, 0x971da05074da7bec);
+    case 10:
+        return Extended::fromBits(0x3fc3, 0x9392ee8e921d5cff);
+    default:
+        return exp(3 * log(r));
+    }
+}
+
 /// Distance [px] a floating drop covers in one step at its terminal velocity, positive
 /// downward. Stokes' law balances the drag 6 pi eta r v against the weight less buoyancy W and
 /// the electric force E, so v = (W + E) / (6 pi eta r); K turns m/s into px per step. The
 /// order of the operations is fixed: the teachers' worked figures come from exactly this
-/// 80-bit arithmetic.
-long double displacementPerStep(const ApparatusState &state, const Drop &drop, double K)
+/// 80-bit arithmetic, each operation rounded once.
+Extended displacementPerStep(const ApparatusState &state, const Drop &drop, double K)
 {
     // Radius of the drop [m].
-    const long double r = drop.Radius * constants::RadiusUnit;
-    // r^3 [m^3], as e^(3 ln r): the worked figures were computed this way.
-    const long double c = expl(3.0L * logl(r));
+    const Extended r = Extended(drop.Radius) * constants::RadiusUnit;
+    // r^3 [m^3], as e^(3 ln r).
+    const Extended c = radiusCubed(drop.Radius, r);
     // Weight less buoyancy, 4/3 pi r^3 (rho_oil - rho_air) g [N].
-    const long double W = ((c * constants::SphereVolumeFactor) *
-                           (static_cast<long double>(state.OilDensity) - state.AirDensity)) *
+    const Extended W = ((c * constants::SphereVolumeFactor) *
+                        (Extended(state.OilDensity) - Extended(state.AirDensity))) *
         constants::Gravity;
     // Electric force q U / d [N], zero while the supply is off; positive pushes downward.
     const int32_t signedCharge = state.Polarity * drop.Charge;
-    const long double E = ((((signedCharge * constants::ElementaryCharge) *
-                             (static_cast<long double>(state.VoltageSetting) / 100.0L)) /
-                            state.PlateSeparation) *
-                           state.VoltageOn);
+    const Extended E = ((((Extended(signedCharge) * constants::ElementaryCharge) *
+                          (Extended(state.VoltageSetting) / Extended(100))) /
+                         Extended(state.PlateSeparation)) *
+                        Extended(state.VoltageOn));
     // Net force [N] times K [px s/m per step].
-    const long double numerator = (W + E) * K;
+    const Extended numerator = (W + E) * Extended(K);
     // Stokes drag per unit velocity, 6 pi eta r [N s/m].
-    const long double denominator =
-        ((constants::StokesDragFactor * state.AirViscosity) * drop.Radius) * constants::RadiusUnit;
+    const Extended denominator =
+        ((constants::StokesDragFactor * Extended(state.AirViscosity)) * Extended(drop.Radius)) *
+        constants::RadiusUnit;
     return numerator / denominator;
 }
 
@@ -54,14 +74,14 @@ long double displacementPerStep(const ApparatusState &state, const Drop &drop, d
 // step lasts 1/10 s.
 double pixelsPerStepAtOneMetrePerSecond(const ApparatusState &state)
 {
-    return static_cast<double>(
-        (state.PlateGap - 1) /
-        (static_cast<long double>(state.PlateSeparation) * constants::StepsPerSecond));
+    return (Extended(state.PlateGap - 1) /
+            (Extended(state.PlateSeparation) * Extended(constants::StepsPerSecond)))
+        .toDouble();
 }
 
 } // namespace
 
-long double driftPerStep(const ApparatusState &state, const Drop &drop)
+Extended driftPerStep(const ApparatusState &state, const Drop &drop)
 {
     return displacementPerStep(state, drop, pixelsPerStepAtOneMetrePerSecond(state));
 }
@@ -82,7 +102,7 @@ StepResult step(ApparatusState &state)
         Drop &drop = state.slot(i);
         if (drop.Gone == 0)
             state.exactY(i) =
-                static_cast<double>(displacementPerStep(state, drop, K) + state.exactY(i));
+                (displacementPerStep(state, drop, K) + Extended(state.exactY(i))).toDouble();
         drop.Y = static_cast<int32_t>(state.exactY(i)); // truncates toward zero
         if (drop.Y > lowestFloatingY(state, drop) || drop.Y < state.PlateTop)
             drop.Gone = 1;

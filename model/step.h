@@ -7,6 +7,7 @@
 #pragma once
 
 #include "apparatus_state.h"
+#include "extended.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +26,7 @@ StepResult step(ApparatusState &state);
 
 /// How far the drop moves in one step at the present field [px], positive downward, as step()
 /// moves it.
-long double driftPerStep(const ApparatusState &state, const Drop &drop);
+Extended driftPerStep(const ApparatusState &state, const Drop &drop);
 
 /// The stopwatch's text for a count of tenths of a second, 0 upward: "0.1 s", "12.3 s",
 /// "600.0 s". The decimal point is always ".", whatever the user's locale.

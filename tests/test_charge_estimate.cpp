@@ -5,6 +5,7 @@
 // The charge estimate from a timed fall, the number texts it reads and the text it writes.
 #include "apparatus_state.h"
 #include "charge_estimate.h"
+#include "extended.h"
 #include "model_fixtures.h"
 
 #include <QRegularExpression>
@@ -16,7 +17,7 @@
 
 using namespace korvane;
 
-Q_DECLARE_METATYPE(long double)
+Q_DECLARE_METATYPE(korvane::Extended)
 
 namespace {
 
@@ -43,9 +44,15 @@ QString notANumber(const QString &text)
     return QStringLiteral("'%1' is not a valid floating point value").arg(text);
 }
 
-bool nearlyEqual(long double a, long double b)
+bool nearlyEqual(Extended a, Extended b)
 {
-    return std::fabs(a - b) <= 1e-15L * std::fabs(b);
+    return (a - b).magnitude() <= Extended(1e-15) * b.magnitude();
+}
+
+// The number nearest to a decimal text, on every processor alike.
+Extended number(const char *text)
+{
+    return *fromDecimal(text);
 }
 
 } // namespace
@@ -103,8 +110,8 @@ private slots:
         const auto slow = estimateCharge(state, "1", distance.toStdString(), ".");
         const auto fast = estimateCharge(state, "0.01", distance.toStdString(), ".");
         QVERIFY(slow && fast);
-        QVERIFY(std::isfinite(*fast) && *slow > 0);
-        QVERIFY(std::fabs(*fast / *slow - 1000) < 1e-9L);
+        QVERIFY(fast->isFinite() && *slow > 0);
+        QVERIFY((*fast / *slow - 1000).magnitude() < Extended(1e-9));
         const QRegularExpression shape(QStringLiteral("^\\d\\.\\d{5}E[+-]\\d{3,4}$"));
         QVERIFY(shape.match(QString::fromStdString(formatEstimate(*fast, "."))).hasMatch());
     }
@@ -138,7 +145,7 @@ private slots:
         QFETCH(int, voltageSetting);
         QFETCH(QByteArray, time);
         QFETCH(QByteArray, distance);
-        std::optional<long double> n = 1.0L;
+        std::optional<Extended> n = Extended(1);
         QCOMPARE(messageOf([&] {
                      n = estimateCharge(apparatusAt(voltageSetting), time.toStdString(),
                                         distance.toStdString(), ".");
@@ -177,7 +184,7 @@ private slots:
             << QByteArray("1e-5000") << QByteArray("1") << divisionByZero;
         QTest::addRow("speed beyond a double")
             << QByteArray("1e-300") << QByteArray("1e300") << overflow;
-        QTest::addRow("speed beyond a long double")
+        QTest::addRow("speed beyond the 80-bit range")
             << QByteArray("1e-4000") << QByteArray("1e4000") << overflow;
         QTest::addRow("speed below a double is 0")
             << QByteArray("1e300") << QByteArray("1e-300") << divisionByZero;
@@ -205,7 +212,7 @@ private slots:
     {
         QFETCH(QByteArray, distance);
         const auto n = estimateCharge(apparatusAt(1), "1", distance.toStdString(), ".");
-        QVERIFY(n && std::isfinite(*n) && *n > 0);
+        QVERIFY(n && n->isFinite() && *n > 0);
         const QRegularExpression shape(QStringLiteral("^\\d\\.\\d{5}E[+-]\\d{3}$"));
         QVERIFY(shape.match(QString::fromStdString(formatEstimate(*n, "."))).hasMatch());
     }
@@ -273,12 +280,12 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, valid);
         QFETCH(double, value);
-        long double parsed = 0;
+        Extended parsed;
         const QString message = messageOf(
             [&] { parsed = parseNumberText(text.toStdString(), separator.toStdString()); });
         if (valid) {
             QCOMPARE(message, QString());
-            QCOMPARE(static_cast<double>(parsed), value);
+            QCOMPARE(parsed.toDouble(), value);
         } else {
             QCOMPARE(message, notANumber(QString::fromUtf8(text)));
         }
@@ -305,40 +312,43 @@ private slots:
             german = german || std::setlocale(LC_ALL, name);
         QVERIFY2(german, "no German locale: run through CTest, which makes it with localedef");
         const std::string comma = std::localeconv()->decimal_point;
-        const long double parsed = parseNumberText("0.0001", ".");
+        const Extended parsed = parseNumberText("0.0001", ".");
         const auto n = estimateCharge(apparatusAt(5000), "10", "0.0001", ".");
         const std::string text = n ? formatEstimate(*n, ".") : std::string();
         std::setlocale(LC_ALL, previous.c_str());
         QCOMPARE(comma, std::string(","));
-        QCOMPARE(static_cast<double>(parsed), 0.0001);
+        QCOMPARE(parsed.toDouble(), 0.0001);
         QCOMPARE(QString::fromStdString(text), "1.31835E-001");
     }
 
     void format_data()
     {
-        QTest::addColumn<long double>("n");
+        QTest::addColumn<Extended>("n");
         QTest::addColumn<QByteArray>("separator");
         QTest::addColumn<QString>("text");
-        QTest::addRow("sixteen") << 16.0L << QByteArray(".") << "1.60000E+001";
-        QTest::addRow("fraction") << 0.131835097L << QByteArray(".") << "1.31835E-001";
-        QTest::addRow("one") << 1.0L << QByteArray(".") << "1.00000E+000";
-        QTest::addRow("negative") << -16.0L << QByteArray(".") << "-1.60000E+001";
-        QTest::addRow("rounds down") << 9.999994L << QByteArray(".") << "9.99999E+000";
+        QTest::addRow("sixteen") << number("16.0") << QByteArray(".") << "1.60000E+001";
+        QTest::addRow("fraction") << number("0.131835097") << QByteArray(".") << "1.31835E-001";
+        QTest::addRow("one") << number("1.0") << QByteArray(".") << "1.00000E+000";
+        QTest::addRow("negative") << number("-16.0") << QByteArray(".") << "-1.60000E+001";
+        QTest::addRow("rounds down") << number("9.999994") << QByteArray(".") << "9.99999E+000";
         QTest::addRow("rounding carries into the exponent")
-            << 9.999995L << QByteArray(".") << "1.00000E+001";
-        QTest::addRow("carry to 1E-001") << 0.09999996L << QByteArray(".") << "1.00000E-001";
-        QTest::addRow("exponent 100") << 1.5e100L << QByteArray(".") << "1.50000E+100";
-        QTest::addRow("exponent -150") << 2.5e-150L << QByteArray(".") << "2.50000E-150";
-        QTest::addRow("exponent 1000") << 1e1000L << QByteArray(".") << "1.00000E+1000";
-        QTest::addRow("exponent -4000") << -3e-4000L << QByteArray(".") << "-3.00000E-4000";
-        QTest::addRow("zero") << 0.0L << QByteArray(".") << "0.00000E+000";
-        QTest::addRow("negative zero") << -0.0L << QByteArray(".") << "0.00000E+000";
-        QTest::addRow("comma") << 16.0L << QByteArray(",") << "1,60000E+001";
-        QTest::addRow("two-byte separator") << 16.0L << QByteArray("\u066b") << "1\u066b60000E+001";
+            << number("9.999995") << QByteArray(".") << "1.00000E+001";
+        QTest::addRow("carry to 1E-001")
+            << number("0.09999996") << QByteArray(".") << "1.00000E-001";
+        QTest::addRow("exponent 100") << number("1.5e100") << QByteArray(".") << "1.50000E+100";
+        QTest::addRow("exponent -150") << number("2.5e-150") << QByteArray(".") << "2.50000E-150";
+        QTest::addRow("exponent 1000") << number("1e1000") << QByteArray(".") << "1.00000E+1000";
+        QTest::addRow("exponent -4000")
+            << number("-3e-4000") << QByteArray(".") << "-3.00000E-4000";
+        QTest::addRow("zero") << number("0.0") << QByteArray(".") << "0.00000E+000";
+        QTest::addRow("negative zero") << number("-0.0") << QByteArray(".") << "0.00000E+000";
+        QTest::addRow("comma") << number("16.0") << QByteArray(",") << "1,60000E+001";
+        QTest::addRow("two-byte separator")
+            << number("16.0") << QByteArray("\u066b") << "1\u066b60000E+001";
     }
     void format()
     {
-        QFETCH(long double, n);
+        QFETCH(Extended, n);
         QFETCH(QByteArray, separator);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(formatEstimate(n, separator.toStdString())), text);
@@ -348,10 +358,10 @@ private slots:
     {
         const QString invalid = estimate_messages::InvalidOperation;
         const QString overflow = estimate_messages::Overflow;
-        const long double infinity = std::numeric_limits<long double>::infinity();
+        const Extended infinity = Extended::infinity();
         QCOMPARE(messageOf([&] { formatEstimate(infinity, "."); }), overflow);
         QCOMPARE(messageOf([&] { formatEstimate(-infinity, "."); }), overflow);
-        QCOMPARE(messageOf([] { formatEstimate(std::nanl(""), "."); }), invalid);
+        QCOMPARE(messageOf([] { formatEstimate(Extended::invalid(), "."); }), invalid);
     }
 };
 

@@ -11,6 +11,8 @@
 
 #include <cmath>
 
+Q_DECLARE_METATYPE(korvane::Extended)
+
 using namespace korvane;
 using namespace korvane::fixtures;
 
@@ -176,6 +178,29 @@ private slots:
         }
     }
 
+    // Each constant is the 80-bit number nearest to its value; for 4/3 pi and 6 pi a decimal cut
+    // short after 18 digits would sit some ten units in the last place below.
+    void constantsAreTheNearest_data()
+    {
+        QTest::addColumn<Extended>("constant");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addRow("g") << constants::Gravity << QByteArray("9.8");
+        QTest::addRow("2 g") << constants::TwiceGravity << QByteArray("19.6");
+        QTest::addRow("e") << constants::ElementaryCharge << QByteArray("1.602e-19");
+        QTest::addRow("radius unit") << constants::RadiusUnit << QByteArray("1e-7");
+        QTest::addRow("4/3 pi") << constants::SphereVolumeFactor
+                                << QByteArray("4.18879020478639098461685784437267051");
+        QTest::addRow("6 pi") << constants::StokesDragFactor
+                              << QByteArray("18.8495559215387594307758602996770173");
+    }
+    void constantsAreTheNearest()
+    {
+        QFETCH(Extended, constant);
+        QFETCH(QByteArray, value);
+        const std::optional<Extended> nearest = fromDecimal(value.toStdString());
+        QVERIFY(nearest && constant.identical(*nearest));
+    }
+
     void fallTimeAgreesWithStokes()
     {
         // Stokes' law on its own, in double: v = 2 r^2 (rho_oil - rho_air) g / (9 eta) [m/s].
@@ -198,11 +223,6 @@ private slots:
         QCOMPARE(steps, expectedSteps);
     }
 };
-
-// 4/3 pi and 6 pi correctly rounded to the 64-bit mantissa: a literal cut short after 18 digits
-// sits some ten units in the last place below.
-static_assert(korvane::constants::SphereVolumeFactor == 0x8.60a91c16b9b2c23p-1L);
-static_assert(korvane::constants::StokesDragFactor == 0x9.6cbe3f9990e91a8p+1L);
 
 QTEST_GUILESS_MAIN(TestMotion)
 #include "test_motion.moc"

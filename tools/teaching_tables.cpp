@@ -35,6 +35,12 @@ using namespace korvane;
 namespace {
 
 constexpr int Radii[] = {4, 6, 8, 10};
+// The model's constants as doubles: the guide's own formulas are worked as a student's calculator
+// works them, in double, which every processor computes alike.
+const double Gravity = constants::Gravity.toDouble();
+const double ElementaryCharge = constants::ElementaryCharge.toDouble();
+const double SphereVolumeFactor = constants::SphereVolumeFactor.toDouble();
+const double StokesDragFactor = constants::StokesDragFactor.toDouble();
 /// A scale division [px]: 0.1 mm, as the scale draws it.
 constexpr int Division = constants::PlateGap / 10;
 /// The scale line n tenths of a millimetre below the upper plate [px], n = 1..9.
@@ -53,11 +59,11 @@ constexpr int LongestTiming = 6000;
 /// Where within a step the drop crosses the first line: this many evenly spread cases.
 constexpr int Phases = 1000;
 /// How far off either way a student's reading may be, from reaction time [s].
-constexpr long double ReadingError = 0.1L;
+constexpr double ReadingError = 0.1;
 /// A drop "looks still" while it moves less than a pixel in this many steps (10 s).
 constexpr int StillSteps = 100;
 
-std::string fixed(long double value, int decimals)
+std::string fixed(double value, int decimals)
 {
     std::ostringstream out;
     out.imbue(std::locale::classic());
@@ -75,7 +81,7 @@ std::string signedNumber(int n)
 
 std::string micrometres(int radius)
 {
-    return fixed(radius / 10.0L, 1) + " µm";
+    return fixed(radius / 10.0, 1) + " µm";
 }
 
 /// A scale line's label, "0.1" to "0.9", from its y [px].
@@ -109,11 +115,11 @@ ApparatusState oneDrop(int radius, int charge, double y, int32_t setting = 0, in
 }
 
 /// Pixels the drop moves in one step, positive downward.
-long double displacement(int radius, int charge, int32_t setting = 0, int polarity = +1)
+double displacement(int radius, int charge, int32_t setting = 0, int polarity = +1)
 {
     ApparatusState state = oneDrop(radius, charge, MiddleLine, setting, polarity);
     step(state);
-    return static_cast<long double>(state.exactY(1)) - MiddleLine;
+    return static_cast<double>(state.exactY(1)) - MiddleLine;
 }
 
 /// What the stopwatch reads, in tenths, for a student who clicks Start at the step that first
@@ -149,13 +155,13 @@ using Readings = std::map<int32_t, int>;
 Readings sweepReadings(int radius, int charge, int from, int to, int32_t setting = 0,
                        int polarity = +1)
 {
-    const long double moves = displacement(radius, charge, setting, polarity);
+    const double moves = displacement(radius, charge, setting, polarity);
     // A falling drop's top edge is drawn on the line once exactly there; a rising one's as soon
     // as it is less than a pixel below it.
-    const long double crossing = moves > 0 ? from : from + 1;
+    const double crossing = moves > 0 ? from : from + 1;
     Readings readings;
     for (int phase = 0; phase < Phases; ++phase) {
-        const long double before = (phase + 0.5L) / Phases;
+        const double before = (phase + 0.5) / Phases;
         const auto start = static_cast<double>(crossing - before * moves);
         const std::optional<int32_t> tenths =
             timeBetween(oneDrop(radius, charge, start, setting, polarity), from, to);
@@ -167,14 +173,14 @@ Readings sweepReadings(int radius, int charge, int from, int to, int32_t setting
 }
 
 /// The line `divisions` below or above `from`, in the drop's direction of motion.
-int lineAfter(int from, int divisions, long double moves)
+int lineAfter(int from, int divisions, double moves)
 {
     return moves > 0 ? from + divisions * Division : from - divisions * Division;
 }
 
 /// Where a timing over `divisions` starts: the 0.2 line for a fall, the 0.8 line for a rise,
 /// so that five divisions fit either way.
-int timingStart(long double moves)
+int timingStart(double moves)
 {
     return moves > 0 ? scaleLine(2) : scaleLine(8);
 }
@@ -205,32 +211,32 @@ std::string readingsText(const Readings &readings, bool shares = true)
 }
 
 /// Seconds the drop takes over `divisions` at its exact speed.
-long double exactSeconds(long double pixelsPerStep, int divisions)
+double exactSeconds(double pixelsPerStep, int divisions)
 {
     return divisions * Division / std::fabs(pixelsPerStep) / constants::StepsPerSecond;
 }
 
-std::string exactTime(long double pixelsPerStep, int divisions)
+std::string exactTime(double pixelsPerStep, int divisions)
 {
     return fixed(exactSeconds(pixelsPerStep, divisions), 2) + " s";
 }
 
 /// The extra displacement per step [px] that one elementary charge opposing gravity gets at 50 V.
-long double pushPerCharge(int radius)
+double pushPerCharge(int radius)
 {
     return displacement(radius, 0) - displacement(radius, -1, FullScale, +1);
 }
 
 /// Voltage [V] at which the electric push on `charges` elementary charges equals the fall.
-long double balanceVoltage(int radius, int charges)
+double balanceVoltage(int radius, int charges)
 {
-    return 50.0L * displacement(radius, 0) / (charges * pushPerCharge(radius));
+    return 50.0 * displacement(radius, 0) / (charges * pushPerCharge(radius));
 }
 
-std::string voltageCell(long double volts)
+std::string voltageCell(double volts)
 {
     const std::string text = fixed(volts, 2) + " V";
-    return volts > 50.0L ? text + ", out of reach" : text;
+    return volts > 50.0 ? text + ", out of reach" : text;
 }
 
 /// Powers of ten as a school writes them: "1.602·10⁻¹⁹".
@@ -245,7 +251,7 @@ std::string tenToThe(int exponent)
     return text;
 }
 
-const std::string ChargeUnit = fixed(constants::ElementaryCharge * 1e19L, 3) + tenToThe(-19) + " C";
+const std::string ChargeUnit = fixed(ElementaryCharge * 1e19, 3) + tenToThe(-19) + " C";
 
 void beginBlock(const char *name)
 {
@@ -268,7 +274,7 @@ void constantsTable(const char *name, bool withCharge = true)
               << "| air density ρ_air | " << fixed(constants::AirDensity, 2) << " kg/m³ |\n"
               << "| air viscosity η | " << fixed(constants::AirViscosity * 1e5, 2) << tenToThe(-5)
               << " N·s/m² |\n"
-              << "| gravity g | " << fixed(constants::Gravity, 1) << " m/s² |\n"
+              << "| gravity g | " << fixed(Gravity, 1) << " m/s² |\n"
               << "| plate separation d | " << fixed(constants::PlateSeparation * 1000, 0)
               << " mm |\n"
               << "| one scale division | " << fixed(constants::PlateSeparation * 100, 1)
@@ -281,8 +287,7 @@ void constantsTable(const char *name, bool withCharge = true)
 /// How the picture stands for the apparatus: the pixel, the divisions and the drops' size.
 void pictureScale()
 {
-    const long double micrometresPerPixel =
-        constants::PlateSeparation * 1e6L / (constants::PlateGap - 1);
+    const double micrometresPerPixel = constants::PlateSeparation * 1e6 / (constants::PlateGap - 1);
     beginBlock("picture-scale");
     std::cout << "The picture shows " << constants::PlateGap - 1
               << " pixels to the millimetre: one pixel stands for " << fixed(micrometresPerPixel, 2)
@@ -299,8 +304,8 @@ void pictureScale()
     for (int radius : Radii) {
         Drop drop;
         drop.Radius = radius;
-        std::cout << "- a " << micrometres(radius) << " drop (" << fixed(2 * radius / 10.0L, 1)
-                  << " µm across, " << fixed(2 * radius / 10.0L / micrometresPerPixel, 2)
+        std::cout << "- a " << micrometres(radius) << " drop (" << fixed(2 * radius / 10.0, 1)
+                  << " µm across, " << fixed(2 * radius / 10.0 / micrometresPerPixel, 2)
                   << " of a pixel) as " << dropSize(drop) << " pixels\n";
     }
     endBlock();
@@ -357,9 +362,9 @@ Readings sprayedReadings(int radius, int divisions)
     return readings;
 }
 
-long double micrometresPerSecond(long double pixelsPerStep)
+double micrometresPerSecond(double pixelsPerStep)
 {
-    return pixelsPerStep * constants::StepsPerSecond * 1000.0L / (constants::PlateGap - 1);
+    return pixelsPerStep * constants::StepsPerSecond * 1000.0 / (constants::PlateGap - 1);
 }
 
 void fallingTable()
@@ -369,7 +374,7 @@ void fallingTable()
                  "The stopwatch reads | Five divisions (0.5 mm) take | The stopwatch reads |\n"
                  "|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
-        const long double fall = displacement(radius, 0);
+        const double fall = displacement(radius, 0);
         std::cout << "| " << micrometres(radius) << " | " << fixed(micrometresPerSecond(fall), 2)
                   << " µm/s | " << exactTime(fall, 1) << " | "
                   << readingsText(sprayedReadings(radius, 1)) << " | " << exactTime(fall, 5)
@@ -427,7 +432,7 @@ void sameRadiusTable()
                  "|---|---|---|---|\n";
     for (int charges = 1; charges <= 15; ++charges) {
         // A negative drop opposes gravity with the upper plate positive, as the program starts.
-        const long double moves = displacement(radius, -charges, FullScale, +1);
+        const double moves = displacement(radius, -charges, FullScale, +1);
         const int from = timingStart(moves);
         std::cout << "| " << (charges <= 10 ? "−" + std::to_string(charges) + " or +" : "−")
                   << std::to_string(charges) << " | "
@@ -450,8 +455,8 @@ void sameChargeTable(const char *name, int charge)
                  "At 50 V the drop | over one division the student reads |\n"
                  "|---|---|---|---|---|\n";
     for (int radius : Radii) {
-        const long double fall = displacement(radius, 0);
-        const long double moves = displacement(radius, charge, FullScale, polarity);
+        const double fall = displacement(radius, 0);
+        const double moves = displacement(radius, charge, FullScale, polarity);
         const int from = timingStart(fall);
         const int onFrom = timingStart(moves);
         std::cout << "| " << micrometres(radius) << " | "
@@ -470,17 +475,16 @@ void sameChargeTable(const char *name, int charge)
 /// The charge [elementary charges] of a drop that falls `fallSpeed` with the supply off and
 /// moves `onSpeed` downward with it on at `volts` (the rise-and-fall method, speeds in m/s),
 /// with the formulas the guide teaches.
-long double riseAndFallCharges(long double fallSpeed, long double onSpeed, long double volts)
+double riseAndFallCharges(double fallSpeed, double onSpeed, double volts)
 {
-    const long double density = constants::OilDensity - constants::AirDensity;
-    const long double r =
-        std::sqrt(9 * constants::AirViscosity * fallSpeed / (2 * constants::Gravity * density));
-    return constants::StokesDragFactor * constants::AirViscosity * r * (fallSpeed - onSpeed) *
-        constants::PlateSeparation / volts / constants::ElementaryCharge;
+    const double density = constants::OilDensity - constants::AirDensity;
+    const double r = std::sqrt(9 * constants::AirViscosity * fallSpeed / (2 * Gravity * density));
+    return StokesDragFactor * constants::AirViscosity * r * (fallSpeed - onSpeed) *
+        constants::PlateSeparation / volts / ElementaryCharge;
 }
 
 /// Speed [m/s] of a drop that takes `seconds` over `divisions`.
-long double speed(int divisions, long double seconds)
+double speed(int divisions, double seconds)
 {
     return divisions * constants::PlateSeparation / 10 / seconds;
 }
@@ -491,18 +495,17 @@ void fallingAtFiftyVolts()
 {
     constexpr int radius = 10;
     constexpr int charge = fixedmode::NegativeCharge;
-    const long double off = displacement(radius, 0);
-    const long double on = displacement(radius, charge, FullScale, +1);
+    const double off = displacement(radius, 0);
+    const double on = displacement(radius, charge, FullScale, +1);
     beginBlock("negative-charge-at-50-V");
     for (int divisions : {1, 4}) {
-        const long double tOff = exactSeconds(off, divisions);
-        const long double tOn = exactSeconds(on, divisions);
-        long double low = 1e9L, high = -1e9L;
+        const double tOff = exactSeconds(off, divisions);
+        const double tOn = exactSeconds(on, divisions);
+        double low = 1e9, high = -1e9;
         for (int a : {-1, 1})
             for (int b : {-1, 1}) {
-                const long double n =
-                    riseAndFallCharges(speed(divisions, tOff + a * ReadingError),
-                                       speed(divisions, tOn + b * ReadingError), 50.0L);
+                const double n = riseAndFallCharges(speed(divisions, tOff + a * ReadingError),
+                                                    speed(divisions, tOn + b * ReadingError), 50.0);
                 low = std::min(low, n);
                 high = std::max(high, n);
             }
@@ -543,8 +546,8 @@ struct Measured {
     int divisions = 0; ///< 0: sprayed too low to time a division
     std::optional<int32_t> tenths;
     std::optional<int32_t> setting; ///< the slider's nearest setting to the balance voltage
-    long double charges = 0; ///< found with the guide's formula, in elementary charges
-    long double estimate = 0; ///< the program's own estimate from the same readings
+    double charges = 0; ///< found with the guide's formula, in elementary charges
+    double estimate = 0; ///< the program's own estimate from the same readings
 };
 
 std::vector<Measured> measureClass(uint64_t seed, int sprays)
@@ -568,23 +571,22 @@ std::vector<Measured> measureClass(uint64_t seed, int sprays)
             ApparatusState alone = oneDrop(m.drop.Radius, m.drop.Charge, m.drop.Y);
             m.tenths = timeBetween(alone, m.from, m.from + m.divisions * Division);
         }
-        const long double volts =
+        const double volts =
             m.drop.Charge == 0 ? 0 : balanceVoltage(m.drop.Radius, std::abs(m.drop.Charge));
-        if (m.tenths && m.drop.Charge != 0 && volts <= 50.0L) {
-            m.setting = static_cast<int32_t>(std::lround(volts * 100.0L));
-            const long double seconds = *m.tenths / 10.0L;
-            const long double v = speed(m.divisions, seconds);
-            const long double density = constants::OilDensity - constants::AirDensity;
-            const long double r =
-                std::sqrt(9 * constants::AirViscosity * v / (2 * constants::Gravity * density));
-            const long double U = *m.setting / 100.0L;
-            m.charges = constants::SphereVolumeFactor * r * r * r * density * constants::Gravity *
-                constants::PlateSeparation / U / constants::ElementaryCharge;
+        if (m.tenths && m.drop.Charge != 0 && volts <= 50.0) {
+            m.setting = static_cast<int32_t>(std::lround(volts * 100.0));
+            const double seconds = *m.tenths / 10.0;
+            const double v = speed(m.divisions, seconds);
+            const double density = constants::OilDensity - constants::AirDensity;
+            const double r = std::sqrt(9 * constants::AirViscosity * v / (2 * Gravity * density));
+            const double U = *m.setting / 100.0;
+            m.charges = SphereVolumeFactor * r * r * r * density * Gravity *
+                constants::PlateSeparation / U / ElementaryCharge;
             ApparatusState held = sprayed;
             held.VoltageSetting = *m.setting;
             const std::string distance = fixed(m.divisions * constants::PlateSeparation / 10, 4);
             const std::string time = fixed(seconds, 1);
-            m.estimate = *estimateCharge(held, time, distance, ".");
+            m.estimate = estimateCharge(held, time, distance, ".")->toDouble();
         }
         measured.push_back(m);
     }
@@ -604,12 +606,12 @@ void classTable(const std::vector<Measured> &measured)
                  "[Flip Voltage] | Balance at | Charge found | in e | Nearest whole number | "
                  "The drop carries |\n"
                  "|---|---|---|---|---|---|---|---|---|---|---|\n";
-    std::map<int, std::vector<long double>> speeds;
+    std::map<int, std::vector<double>> speeds;
     const Measured *worst = nullptr;
     int misread = 0, tooLow = 0;
-    long double largestDifference = 0;
+    double largestDifference = 0;
     for (const Measured &m : measured) {
-        const long double height = (m.drop.Y - constants::PlateTop) * 1000.0L *
+        const double height = (m.drop.Y - constants::PlateTop) * 1000.0 *
             constants::PlateSeparation / (constants::PlateGap - 1);
         std::cout << "| " << m.number << " | " << micrometres(m.drop.Radius) << " | "
                   << fixed(height, 3) << " mm | ";
@@ -621,7 +623,7 @@ void classTable(const std::vector<Measured> &measured)
         }
         std::cout << lineName(m.from) << " to " << lineName(m.from + m.divisions * Division)
                   << " | " << stopwatchText(*m.tenths) << " | ";
-        speeds[m.drop.Radius].push_back(speed(m.divisions, *m.tenths / 10.0L));
+        speeds[m.drop.Radius].push_back(speed(m.divisions, *m.tenths / 10.0));
         if (m.drop.Charge == 0) {
             std::cout << "— | no charge: the field does not move it | | | | "
                       << signedNumber(m.drop.Charge) << " |\n";
@@ -632,16 +634,16 @@ void classTable(const std::vector<Measured> &measured)
             std::cout << "not even at 50 V | | | | " << signedNumber(m.drop.Charge) << " |\n";
             continue;
         }
-        const long double whole = std::round(m.charges);
+        const double whole = std::round(m.charges);
         if (whole != std::abs(m.drop.Charge))
             ++misread;
         if (!worst ||
             std::fabs(m.charges - whole) > std::fabs(worst->charges - std::round(worst->charges)))
             worst = &m;
         largestDifference = std::max(largestDifference, m.estimate / m.charges - 1);
-        std::cout << fixed(*m.setting / 100.0L, 2) << " V | "
-                  << fixed(m.charges * constants::ElementaryCharge * 1e19L, 2) << tenToThe(-19)
-                  << " C | " << fixed(m.charges, 2) << " | " << fixed(whole, 0) << " | "
+        std::cout << fixed(*m.setting / 100.0, 2) << " V | "
+                  << fixed(m.charges * ElementaryCharge * 1e19, 2) << tenToThe(-19) << " C | "
+                  << fixed(m.charges, 2) << " | " << fixed(whole, 0) << " | "
                   << signedNumber(m.drop.Charge) << " |\n";
     }
     std::cout << "\n"
@@ -653,11 +655,11 @@ void classTable(const std::vector<Measured> &measured)
         const auto [low, high] = std::minmax_element(list.begin(), list.end());
         std::cout << "- " << micrometres(radius) << ", "
                   << (list.size() == 1 ? "one drop" : std::to_string(list.size()) + " drops")
-                  << ": " << fixed(*low * 1e6L, 2);
-        if (fixed(*high * 1e6L, 2) != fixed(*low * 1e6L, 2))
-            std::cout << " to " << fixed(*high * 1e6L, 2);
+                  << ": " << fixed(*low * 1e6, 2);
+        if (fixed(*high * 1e6, 2) != fixed(*low * 1e6, 2))
+            std::cout << " to " << fixed(*high * 1e6, 2);
         std::cout << " µm/s (exactly "
-                  << fixed(displacement(radius, 0) * constants::StepsPerSecond * 1000.0L /
+                  << fixed(displacement(radius, 0) * constants::StepsPerSecond * 1000.0 /
                                (constants::PlateGap - 1),
                            2)
                   << ")\n";
@@ -699,31 +701,37 @@ std::string svgHeader(int width, int height, const std::string &title)
         "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
 }
 
-std::string text(long double x, long double y, const std::string &content,
-                 const char *anchor = "middle", const char *extra = "")
+/// A picture's coordinate [px] to a tenth of a pixel, halves rounded up. The rule is the
+/// picture's own rather than the C library's, and the coordinates are worked in double, so that
+/// one that falls on a half (the histogram's 10 e line lies at 456.25) is drawn alike on every
+/// processor.
+std::string coordinate(double value)
 {
-    return "<text x=\"" + fixed(x, 1) + "\" y=\"" + fixed(y, 1) + "\" text-anchor=\"" + anchor +
+    return fixed(std::floor(value * 10 + 0.5) / 10, 1);
+}
+
+std::string text(double x, double y, const std::string &content, const char *anchor = "middle",
+                 const char *extra = "")
+{
+    return "<text x=\"" + coordinate(x) + "\" y=\"" + coordinate(y) + "\" text-anchor=\"" + anchor +
         "\"" + extra + ">" + content + "</text>\n";
 }
 
-std::string line(long double x1, long double y1, long double x2, long double y2, const char *style)
+std::string line(double x1, double y1, double x2, double y2, const char *style)
 {
-    return "<line x1=\"" + fixed(x1, 1) + "\" y1=\"" + fixed(y1, 1) + "\" x2=\"" + fixed(x2, 1) +
-        "\" y2=\"" + fixed(y2, 1) + "\" " + style + "/>\n";
+    return "<line x1=\"" + coordinate(x1) + "\" y1=\"" + coordinate(y1) + "\" x2=\"" +
+        coordinate(x2) + "\" y2=\"" + coordinate(y2) + "\" " + style + "/>\n";
 }
 
 /// A scatter plot of charges [10⁻¹⁹ C] against a count from 0 to xTop, as SVG.
 struct Scatter {
     std::string title;
     int width, height;
-    long double xTop, yTop;
+    double xTop, yTop;
     static constexpr int margin = 55, edge = 20;
 
-    long double x(long double value) const
-    {
-        return margin + value * (width - margin - edge) / xTop;
-    }
-    long double y(long double value) const
+    double x(double value) const { return margin + value * (width - margin - edge) / xTop; }
+    double y(double value) const
     {
         return height - margin - value * (height - margin - edge) / yTop;
     }
@@ -741,15 +749,15 @@ struct Scatter {
         }
         svg += line(x(0), y(0), x(xTop), y(0), "stroke=\"black\"");
         svg += line(x(0), y(0), x(0), y(yTop), "stroke=\"black\"");
-        svg += text((margin + width - edge) / 2.0L, height - 15.0L, xCaption);
-        const long double middle = (height - margin + edge) / 2.0L;
-        const std::string turn = " transform=\"rotate(-90 16 " + fixed(middle, 1) + ")\"";
+        svg += text((margin + width - edge) / 2.0, height - 15.0, xCaption);
+        const double middle = (height - margin + edge) / 2.0;
+        const std::string turn = " transform=\"rotate(-90 16 " + coordinate(middle) + ")\"";
         svg += text(16, middle, "charge q, in 10⁻¹⁹ C", "middle", turn.c_str());
         return svg;
     }
-    std::string point(long double across, long double charge) const
+    std::string point(double across, double charge) const
     {
-        return "<circle cx=\"" + fixed(x(across), 1) + "\" cy=\"" + fixed(y(charge), 1) +
+        return "<circle cx=\"" + coordinate(x(across)) + "\" cy=\"" + coordinate(y(charge)) +
             "\" r=\"3.5\" fill=\"none\" stroke=\"#3060a0\" stroke-width=\"1.5\"/>\n";
     }
 };
@@ -764,9 +772,9 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
             usable.push_back(&m);
     // The charges as printed, to two decimals [1e-19 C]: every sum is worked from these, as the
     // class works it from the board.
-    std::vector<long double> q;
+    std::vector<double> q;
     for (const Measured *m : usable)
-        q.push_back(std::round(m->charges * constants::ElementaryCharge * 1e21L) / 100);
+        q.push_back(std::round(m->charges * ElementaryCharge * 1e21) / 100);
 
     // The teacher's n: the whole number nearest q / e; the class finds the same groups from the
     // histogram's gaps.
@@ -800,18 +808,18 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     if (!misnumbered.empty())
         std::cout << "\n";
 
-    long double sumQ = 0, sumN = 0, sumNQ = 0, sumNN = 0;
+    double sumQ = 0, sumN = 0, sumNQ = 0, sumNN = 0;
     int wrong = static_cast<int>(misnumbered.size()), largest = 0;
     for (std::size_t i = 0; i < q.size(); ++i) {
-        const long double n = numbers[i];
+        const double n = numbers[i];
         largest = std::max(largest, numbers[i]);
         sumQ += q[i];
         sumN += n;
         sumNQ += n * q[i];
         sumNN += n * n;
     }
-    const long double byRatio = sumQ / sumN;
-    const long double bySlope = sumNQ / sumNN;
+    const double byRatio = sumQ / sumN;
+    const double bySlope = sumNQ / sumNN;
     std::cout << "Numbered by the nearest whole number of " << ChargeUnit << ", the "
               << usable.size() << " drops carry 1 to " << largest << " charges ("
               << (wrong == 0 ? "every one right" : std::to_string(wrong) + " numbered wrongly")
@@ -821,62 +829,61 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
               << " C; the line through the origin that fits the points best has the slope "
               << fixed(bySlope, 3) << tenToThe(-19) << " C.\nThe program's e is " << ChargeUnit
               << ": the class is "
-              << fixed(std::fabs(byRatio / (constants::ElementaryCharge * 1e19L) - 1) * 100, 1)
-              << " % off.\n";
+              << fixed(std::fabs(byRatio / (ElementaryCharge * 1e19) - 1) * 100, 1) << " % off.\n";
     endBlock();
 
     // The histogram: bins of 0.2·10⁻¹⁹ C from 0 to the largest charge, dashed lines at n e.
-    const long double e = constants::ElementaryCharge * 1e19L;
-    const long double top = std::ceil(*std::max_element(q.begin(), q.end()) / e + 0.5L) * e;
-    constexpr long double bin = 0.2L;
+    const double e = ElementaryCharge * 1e19;
+    const double top = std::ceil(*std::max_element(q.begin(), q.end()) / e + 0.5) * e;
+    constexpr double bin = 0.2;
     const int bins = static_cast<int>(std::ceil(top / bin));
     std::vector<int> counts(static_cast<std::size_t>(bins));
-    for (long double value : q)
+    for (double value : q)
         ++counts[static_cast<std::size_t>(std::min(bins - 1, static_cast<int>(value / bin)))];
     const int highest = *std::max_element(counts.begin(), counts.end());
     constexpr int width = 720, height = 300, left = 50, right = 20, upper = 30, lower = 50;
-    const long double xScale = (width - left - right) / top;
-    const long double yScale = (height - upper - lower) / static_cast<long double>(highest + 1);
-    const auto x = [&](long double value) { return left + value * xScale; };
-    const auto y = [&](long double count) { return height - lower - count * yScale; };
+    const double xScale = (width - left - right) / top;
+    const double yScale = (height - upper - lower) / static_cast<double>(highest + 1);
+    const auto x = [&](double value) { return left + value * xScale; };
+    const auto y = [&](double count) { return height - lower - count * yScale; };
     std::string svg = svgHeader(width, height, "Histogram of the class's charges");
     for (int n = 1; n * e < top; ++n) {
-        svg += line(x(n * e), y(0), x(n * e), upper - 5.0L,
+        svg += line(x(n * e), y(0), x(n * e), upper - 5.0,
                     "stroke=\"#c04000\" stroke-dasharray=\"4 3\"");
-        svg += text(x(n * e), upper - 10.0L, std::to_string(n) + " e", "middle",
+        svg += text(x(n * e), upper - 10.0, std::to_string(n) + " e", "middle",
                     " fill=\"#c04000\" font-size=\"11\"");
     }
     for (int i = 0; i < bins; ++i)
         if (counts[static_cast<std::size_t>(i)] > 0)
-            svg += "<rect x=\"" + fixed(x(i * bin), 1) + "\" y=\"" +
-                fixed(y(counts[static_cast<std::size_t>(i)]), 1) + "\" width=\"" +
-                fixed(bin * xScale, 1) + "\" height=\"" +
-                fixed(counts[static_cast<std::size_t>(i)] * yScale, 1) +
+            svg += "<rect x=\"" + coordinate(x(i * bin)) + "\" y=\"" +
+                coordinate(y(counts[static_cast<std::size_t>(i)])) + "\" width=\"" +
+                coordinate(bin * xScale) + "\" height=\"" +
+                coordinate(counts[static_cast<std::size_t>(i)] * yScale) +
                 "\" fill=\"#3060a0\" stroke=\"white\" stroke-width=\"0.5\"/>\n";
     svg += line(left, y(0), width - right, y(0), "stroke=\"black\"");
-    svg += line(left, y(0), left, upper - 5.0L, "stroke=\"black\"");
+    svg += line(left, y(0), left, upper - 5.0, "stroke=\"black\"");
     for (int tick = 0; tick <= top; tick += 2) {
         svg += line(x(tick), y(0), x(tick), y(0) + 5, "stroke=\"black\"");
         svg += text(x(tick), y(0) + 18, std::to_string(tick));
     }
     for (int count = 0; count <= highest; ++count)
         svg += text(left - 8, y(count) + 4, std::to_string(count), "end");
-    svg += text((left + width - right) / 2.0L, height - 12.0L,
+    svg += text((left + width - right) / 2.0, height - 12.0,
                 "charge found, in 10⁻¹⁹ C (bins of 0.2·10⁻¹⁹ C)");
     const std::string turnDrops =
-        " transform=\"rotate(-90 14 " + fixed((upper + height - lower) / 2.0L, 1) + ")\"";
-    svg += text(14, (upper + height - lower) / 2.0L, "drops", "middle", turnDrops.c_str());
+        " transform=\"rotate(-90 14 " + coordinate((upper + height - lower) / 2.0) + ")\"";
+    svg += text(14, (upper + height - lower) / 2.0, "drops", "middle", turnDrops.c_str());
     svg += "</svg>\n";
     writePicture(folder, "class-histogram.svg", svg);
 
     // q against n: the points and the line through the origin with slope Σq/Σn.
-    const long double qTop = std::ceil((largest + 1) * e / 4) * 4;
+    const double qTop = std::ceil((largest + 1) * e / 4) * 4;
     Scatter byNumber {"Charge against number of elementary charges", 420, 420,
-                      static_cast<long double>(largest + 1), qTop};
+                      static_cast<double>(largest + 1), qTop};
     std::string drawn = byNumber.axes(2, 4, "n, the number of elementary charges");
     drawn += line(byNumber.x(0), byNumber.y(0), byNumber.x(largest + 1),
                   byNumber.y((largest + 1) * byRatio), "stroke=\"#c04000\" stroke-width=\"1.5\"");
-    drawn += text(byNumber.x(0.5L), byNumber.y(qTop) + 14,
+    drawn += text(byNumber.x(0.5), byNumber.y(qTop) + 14,
                   "the line q = n × Σq/Σn, slope " + fixed(byRatio, 3) + tenToThe(-19) + " C",
                   "start", " fill=\"#c04000\"");
     for (std::size_t i = 0; i < q.size(); ++i)
@@ -884,7 +891,7 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     writePicture(folder, "class-q-against-n.svg", drawn + "</svg>\n");
 
     // Charge against drop number: bands at whole multiples of e, with empty stripes between.
-    Scatter byDrop {"Charge against drop number", 720, 360, static_cast<long double>(q.size() + 1),
+    Scatter byDrop {"Charge against drop number", 720, 360, static_cast<double>(q.size() + 1),
                     qTop};
     drawn = byDrop.axes(5, 4, "drop number, in the order measured");
     for (int n = 1; n * e < qTop; ++n)
@@ -893,7 +900,7 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     drawn += text(byDrop.x(q.size() + 1), byDrop.y(qTop) - 6,
                   "dashed: whole multiples of " + ChargeUnit, "end", " fill=\"#c04000\"");
     for (std::size_t i = 0; i < q.size(); ++i)
-        drawn += byDrop.point(static_cast<long double>(i + 1), q[i]);
+        drawn += byDrop.point(static_cast<double>(i + 1), q[i]);
     writePicture(folder, "class-charges.svg", drawn + "</svg>\n");
 }
 
@@ -908,27 +915,27 @@ void uncertaintyTable()
                  "The charge is uncertain by | Charges that blur together |\n"
                  "|---|---|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
-        const long double fall = displacement(radius, 0);
+        const double fall = displacement(radius, 0);
         // The slider settings around the balance of the smallest charge the supply can hold at
         // which the drop moves less than a pixel in ten seconds. A drop with n charges balances
         // at 1/n of the voltage over a window 1/n as wide, so δU/U holds for every charge.
         int charges = 1;
-        while (balanceVoltage(radius, charges) > 50.0L)
+        while (balanceVoltage(radius, charges) > 50.0)
             ++charges;
         int still = 0;
         for (int32_t setting = 1; setting <= FullScale; ++setting)
-            if (std::fabs(displacement(radius, -charges, setting, +1)) * StillSteps < 1.0L)
+            if (std::fabs(displacement(radius, -charges, setting, +1)) * StillSteps < 1.0)
                 ++still;
-        const long double volts = balanceVoltage(radius, charges);
-        const long double voltageError = still / 200.0L / volts;
-        std::cout << "| " << micrometres(radius) << " | " << fixed(still / 100.0L, 2)
-                  << " V around " << fixed(volts, 2) << " V (" << charges << " e): ±"
+        const double volts = balanceVoltage(radius, charges);
+        const double voltageError = still / 200.0 / volts;
+        std::cout << "| " << micrometres(radius) << " | " << fixed(still / 100.0, 2) << " V around "
+                  << fixed(volts, 2) << " V (" << charges << " e): ±"
                   << fixed(voltageError * 100, 1) << " %";
         for (int divisions : {1, 5}) {
-            const long double t = exactSeconds(fall, divisions);
-            const long double relative = 1.5L * ReadingError / t + voltageError;
+            const double t = exactSeconds(fall, divisions);
+            const double relative = 1.5 * ReadingError / t + voltageError;
             // Charges n and n + 1 blur together once n times the uncertainty reaches half a charge.
-            const int blurred = static_cast<int>(std::ceil(0.5L / relative));
+            const int blurred = static_cast<int>(std::ceil(0.5 / relative));
             std::cout << " | " << fixed(t, 2) << " s | ±" << fixed(relative * 100, 1) << " % | "
                       << (blurred > LargestCharge ? "none (from " + std::to_string(blurred) + " e)"
                                                   : "from " + std::to_string(blurred) + " e");
