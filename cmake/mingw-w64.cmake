@@ -3,8 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Cross-building for 64-bit Windows on Debian with MinGW-w64 (g++-mingw-w64-x86-64-posix):
-# the posix-thread variant, whose C++ runtime has std::thread, and whose long double is the
-# 80-bit x87 format the physics needs.
+# the posix-thread variant, whose C++ runtime has std::thread.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

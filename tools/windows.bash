@@ -27,9 +27,10 @@ windows_fail() {
 }
 
 # The host's Qt, whose version the cross-built one must match exactly: its moc, rcc and uic
-# generate the code of both.
+# generate the code of both. The machine's own architecture's package: with another
+# architecture's Qt installed beside it, dpkg-query would print both versions.
 windows_host_qt_version() {
-    dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null
+    dpkg-query -W -f='${Version}' "qt6-base-dev:$(dpkg --print-architecture)" 2>/dev/null
 }
 
 # This machine's own apt sources with deb-src in place of deb, in a private apt configuration
