@@ -4,10 +4,10 @@
 
 // Start-up: the application's title, the main window, then the event loop until the main window
 // closes. Without a display the program says so in one line instead of aborting; what differs
-// between operating systems is in platform.h.
+// between operating systems is in platform/startup.h.
 #include "desktop_identity.h"
 #include "main_window.h"
-#include "platform.h"
+#include "startup.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -63,19 +63,11 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
     korvane::platform::endWith(cause.section(QLatin1Char('\n'), 0, 0));
 }
 
-// Qt 6.8, finding a character type that is not UTF-8 (LANG unset, say), switches to a UTF-8 one
-// itself and says so in four lines; nothing is left to be done about it.
-bool switchedToUtf8(const QString &message)
-{
-    return message.startsWith(QLatin1String("Detected locale")) &&
-        message.contains(QLatin1String("Qt depends on a UTF-8 locale"));
-}
-
 // Once the platform is connected, its own messages about finding it are of no concern.
 void showHeldBack()
 {
     for (const Said &said : heldBack()) {
-        if (!said.byPlatform && !switchedToUtf8(said.message))
+        if (!said.byPlatform && !korvane::platform::isNeedlessNotice(said.message))
             std::fprintf(stderr, "%s\n", qPrintable(said.message));
     }
     heldBack().clear();

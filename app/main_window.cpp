@@ -15,6 +15,7 @@
 #include "classic_look.h"
 #include "const_dialog.h"
 #include "control_panel.h"
+#include "desktop.h"
 #include "drop_follower.h"
 #include "fixed_window.h"
 #include "handler_guard.h"
@@ -40,8 +41,6 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include <chrono>
-
 namespace korvane {
 
 namespace {
@@ -49,8 +48,6 @@ namespace {
 using layout::Silver;
 
 constexpr QSize WindowOuterSize(800, 600);
-// How long a window manager may take to tell a new frame after the move that changed it.
-constexpr std::chrono::milliseconds FrameSettleTime(500);
 
 std::string userDecimalSeparator()
 {
@@ -66,11 +63,13 @@ void Tmilikanfrm::onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*han
             [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
 }
 
-Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::move(random))
+Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random, OpenSound openSound)
+    : m_random(std::move(random))
 {
     useClassicLook();
     buildLayout();
     buildMenus();
+    buildFollower(std::move(openSound));
     connectHandlers();
     Timer1->start();
 
@@ -79,6 +78,7 @@ Tmilikanfrm::Tmilikanfrm(std::unique_ptr<RandomSource> random) : m_random(std::m
 
     constfrm = new Tconstfrm(this);
     aboutboxp = new Taboutboxp(this);
+    keepOuterSize(this, WindowOuterSize);
     keepFixedWhenMaximised(this);
     keepFixedWhenMaximised(constfrm);
     keepFixedWhenMaximised(aboutboxp);
@@ -110,7 +110,6 @@ void Tmilikanfrm::connectHandlers()
     onEvent(resetbt, &QPushButton::clicked, &Tmilikanfrm::resetbtClick);
     onEvent(freezebt, &QPushButton::clicked, &Tmilikanfrm::freezebtClick);
     onEvent(SpeedButton1, &QToolButton::clicked, &Tmilikanfrm::SpeedButton1Click);
-    onEvent(timebx, &QLineEdit::textChanged, &Tmilikanfrm::timebxChange);
     onEvent(distxt, &QLineEdit::textChanged, &Tmilikanfrm::distxtChange);
 
     onEvent(Copy2, &QAction::triggered, &Tmilikanfrm::Copy1Click);
@@ -145,11 +144,42 @@ ViewSettings Tmilikanfrm::viewSettings() const
 
 QSize Tmilikanfrm::outerSize() const
 {
-    // On Wayland the title bar is drawn by the compositor or by Qt around the window, outside the
-    // 800 x 600, so that the whole layout stays in view.
-    if (onWayland())
-        return size();
-    return frameGeometry().size();
+    return korvane::outerSize(*this);
+}
+
+void Tmilikanfrm::buildFollower(OpenSound openSound)
+{
+    if (!openSound) {
+        openSound = [] {
+            return QGuiApplication::platformName() == QLatin1String("offscreen")
+                ? std::unique_ptr<sound::SoundOutput>()
+                : sound::openSoundOutput();
+        };
+    }
+    PanelAccess panel;
+    panel.startStop = [this] { runHandler([this] { toggleStopwatchAndTell(false); }); };
+    panel.resetStopwatch = [this] { runHandler([this] { resetbtClick(); }); };
+    panel.setVoltage = [this](int hundredths) {
+        if (!voltsb->isEnabled())
+            return false;
+        voltsb->setValue(hundredths); // as the slider's keys would: its handler runs
+        return true;
+    };
+    panel.voltage = [this] { return spokenSupply(m_state.VoltageOn != 0, voltsb->value()); };
+    panel.stopwatch = [this] { return spokenStopwatch(m_state.StopwatchRunning, timerlb->text()); };
+    panel.stopwatchShown = [this] {
+        return timerlb->text().replace(QLatin1Char('.'), QLocale().decimalPoint());
+    };
+    // For a student who cannot see the view: the zoom box follows a drop for the ear.
+    m_follower = new DropFollower(
+        this, m_state, zsh,
+        [this](QPoint topLeft) {
+            runHandler([this, topLeft] {
+                zsh->move(topLeft);
+                capbtClick();
+            });
+        },
+        std::move(panel), std::move(openSound));
 }
 
 // ---- Creation, size and position -------------------------------------------------------------
@@ -161,7 +191,6 @@ void Tmilikanfrm::FormCreate()
     FormResize();
     setFixedSize(WindowOuterSize.width() - frame.width(), height());
     FormResize();
-    m_appliedFrame = frame;
 
     if (!m_random)
         m_random = std::make_unique<SeededRandom>(clockSeed());
@@ -178,35 +207,10 @@ void Tmilikanfrm::FormResize()
         centredPanelPosition(outerSize().width(), centralWidget()->height(), Panel1->size()));
 }
 
-void Tmilikanfrm::applyOuterSize()
-{
-    // A window manager's frame becomes known only once the window is on screen; the outer size
-    // is then made 800 x 600 again, which re-centres the window.
-    const QSize frame = outerSize() - size();
-    if (frame == m_appliedFrame || frame.width() < 0 || frame.height() < 0)
-        return;
-    m_appliedFrame = frame;
-    setFixedSize(WindowOuterSize - frame);
-    // A window manager may tell the frame after the move that changed it: openbox, taking a
-    // full-screen window back, reports no frame at first and its own a little later, with no
-    // move between. So the frame is measured once more when it has had time to settle.
-    QTimer::singleShot(FrameSettleTime, this, [this] {
-        if (isVisible())
-            applyOuterSize();
-    });
-}
-
 void Tmilikanfrm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     runHandler([this] { FormResize(); });
-}
-
-void Tmilikanfrm::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    if (isVisible())
-        applyOuterSize();
 }
 
 void Tmilikanfrm::closeEvent(QCloseEvent *event)
@@ -217,6 +221,7 @@ void Tmilikanfrm::closeEvent(QCloseEvent *event)
 
 // ---- The redraw and the step -----------------------------------------------------------------
 
+// The redraw. Named after a hidden button that no user reaches; the handlers call it.
 void Tmilikanfrm::capbtClick()
 {
     m_renderer.redraw(m_state, viewSettings());
@@ -236,6 +241,7 @@ void Tmilikanfrm::Timer1Timer()
     oilbtClick();
 }
 
+// One simulation step. Named after a hidden button; the step timer calls it.
 void Tmilikanfrm::oilbtClick()
 {
     ++m_steps;
@@ -277,6 +283,7 @@ void Tmilikanfrm::ResetbClick()
     const bool hadDrops = m_state.DropCount > 0;
     cleanUp(m_state);
     Addbt->setEnabled(m_state.AddOilEnabled);
+    m_follower->forget();
     if (hadDrops)
         announce(this, apparatusDescription(0));
 }
@@ -333,9 +340,18 @@ void Tmilikanfrm::flipcbClick()
 
 void Tmilikanfrm::startbtClick()
 {
+    toggleStopwatchAndTell(true);
+}
+
+void Tmilikanfrm::toggleStopwatchAndTell(bool byTheButton)
+{
     toggleStopwatch(m_state);
     syncControls();
-    announceCaption(startbt);
+    // From the zoom box the button's new caption would say nothing to the student there.
+    if (byTheButton)
+        announceCaption(startbt);
+    else if (m_state.StopwatchRunning)
+        announce(this, spokenStopwatch(true, timerlb->text()));
     startbt->setAccessibleDescription(
         stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
     if (!m_state.StopwatchRunning)
@@ -360,6 +376,7 @@ void Tmilikanfrm::freezebtClick()
     else
         Timer1->start();
     syncControls();
+    m_follower->setFrozen(!Timer1->isActive());
     announceCaption(freezebt);
 }
 
@@ -380,6 +397,7 @@ void Tmilikanfrm::Exit1Click()
 
 // ---- The charge estimate ----------------------------------------------------------------------
 
+// The charge estimate. Named after a hidden button; the slider and the distance box call it.
 void Tmilikanfrm::chargebtClick()
 {
     const std::optional<Extended> n =
@@ -393,8 +411,6 @@ void Tmilikanfrm::distxtChange()
 {
     chargebtClick();
 }
-
-void Tmilikanfrm::timebxChange() { }
 
 // ---- The dialogs and the start-up reset ---------------------------------------------------------
 

@@ -9,6 +9,7 @@
 
 #include "apparatus_renderer.h"
 #include "apparatus_state.h"
+#include "drop_follower.h"
 #include "drops.h"
 #include "random_source.h"
 
@@ -40,8 +41,11 @@ class ZoomBox;
 class Tmilikanfrm : public QMainWindow {
     Q_OBJECT
 public:
-    /// The random source defaults to one seeded from the clock.
-    explicit Tmilikanfrm(std::unique_ptr<RandomSource> random = nullptr);
+    /// The random source defaults to one seeded from the clock; the sound output, opened when a
+    /// drop is first followed, to the desktop's (none on the offscreen platform, which no one
+    /// hears).
+    explicit Tmilikanfrm(std::unique_ptr<RandomSource> random = nullptr,
+                         OpenSound openSound = nullptr);
     ~Tmilikanfrm() override;
 
     const ApparatusState &state() const { return m_state; }
@@ -51,7 +55,9 @@ public:
     /// The window's size including the frame the window manager puts around it.
     QSize outerSize() const;
 
-    // Handlers and the plain operations they share.
+    // Handlers, named after their control and event (doc/HACKING.md maps them), and the plain
+    // operations they share: capbtClick (the redraw), oilbtClick (one step) and chargebtClick
+    // (the charge estimate) are named after hidden buttons that nothing shows.
     void FormCreate();
     void FormResize();
     void capbtClick();
@@ -76,7 +82,6 @@ public:
     void Exit1Click();
     void chargebtClick();
     void distxtChange();
-    void timebxChange();
     void Showconstants1Click();
     void about1Click();
     void FormActivate();
@@ -93,19 +98,20 @@ signals:
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildLayout();
-    void buildControlPanel(BevelPanel *panel2);
+    void dressControls();
     void buildHiddenControls();
     void buildMenus();
+    void buildFollower(OpenSound openSound);
     void buildTabOrder();
     void connectHandlers();
     static void setTextColor(QWidget *widget, const QColor &color);
-    void applyOuterSize();
     void syncControls();
+    /// Start/Stop, pressed on the button or from the zoom box, and what a reader is told.
+    void toggleStopwatchAndTell(bool byTheButton);
     DropMode checkedDropMode() const;
     template<class Sender, class Signal>
     void onEvent(Sender *sender, Signal signal, void (Tmilikanfrm::*handler)());
@@ -113,7 +119,6 @@ private:
     ApparatusState m_state;
     ApparatusRenderer m_renderer;
     std::unique_ptr<RandomSource> m_random;
-    QSize m_appliedFrame {-1, -1};
     bool m_startedUp = false;
     int m_describedDrops = 0; // the floating drops the apparatus view's description counts
     std::int64_t m_steps = 0; // simulation steps so far, the clock of the crossings' announcements

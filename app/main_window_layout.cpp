@@ -2,9 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window's control tree: every control with its rectangle, caption, font and colour
-// as the layout gives them, both menus, the hidden inputs of the estimate, the step timer and
-// the tab order. What the controls do is in main_window.cpp.
+// The main window's control tree, written once as a table: every control with its parent,
+// rectangle and caption, in the order they are made, which is also their stacking order (a
+// control lies above the siblings made before it). After the table come what only some controls
+// have (fonts, states, hints, what a screen reader hears), both menus, the hidden inputs of the
+// estimate, the step timer and the tab order. What the controls do is in main_window.cpp, which
+// also makes the zoom box's follower for screen readers (drop_follower.h); the keyboard rule for
+// shared underlined letters (mnemonics.h) is made here because it holds on to the controls.
 #include "main_window.h"
 
 #include "accessibility.h"
@@ -12,7 +16,6 @@
 #include "bevel_panel.h"
 #include "classic_look.h"
 #include "desktop_identity.h"
-#include "drop_follower.h"
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
@@ -24,6 +27,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -34,6 +38,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
+#include <type_traits>
+
 namespace korvane {
 
 namespace {
@@ -41,6 +48,8 @@ namespace {
 using layout::Cream;
 using layout::Khaki;
 using layout::Navy;
+using viewgeometry::PictureOffset;
+using viewgeometry::ZoomSize;
 
 constexpr int StepMilliseconds = 100;
 
@@ -50,17 +59,49 @@ template<class Widget> Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-// A control of the layout, with its name and its rectangle in its parent.
-template<class Widget> Widget *placed(Widget *widget, const char *name, QRect geometry)
-{
-    named(widget, name)->setGeometry(geometry);
-    return widget;
-}
-
 QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
 {
     return named(menu->addAction(caption), name);
 }
+
+// Makes one control of the table under its parent, from its name and translated caption.
+using Maker = std::function<QWidget *(const QString &name, const QString &caption, QWidget *)>;
+
+// A control of the kind Made, kept in the window's member of that name.
+template<class Made, class Member> Maker make(Member *&member)
+{
+    return [&member](const QString &name, const QString &caption, QWidget *parent) {
+        Made *made = nullptr;
+        if constexpr (std::is_same_v<Made, ImageView> || std::is_same_v<Made, ZoomBox>)
+            made = new Made(name, parent);
+        else if constexpr (std::is_same_v<Made, ClassicScrollBar>)
+            made = new Made(Qt::Horizontal, parent);
+        else if constexpr (std::is_same_v<Made, QToolButton>)
+            made = new Made(parent);
+        else
+            made = new Made(caption, parent);
+        made->setObjectName(name);
+        member = made;
+        return made;
+    };
+}
+
+Maker panel(BevelPanel *&member, BevelPanel::Look look)
+{
+    return [&member, look](const QString &name, const QString &, QWidget *parent) {
+        member = new BevelPanel(name, look, parent);
+        return member;
+    };
+}
+
+// One row of the table.
+struct Placed {
+    const char *name;
+    const char *parent; ///< nullptr: the window's client area
+    QRect geometry; ///< in the parent's client area
+    Maker make;
+    const char *caption = nullptr; ///< translated; none where there is none or syncControls sets it
+};
 
 } // namespace
 
@@ -84,56 +125,81 @@ void Tmilikanfrm::buildLayout()
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
     setAutoFillBackground(true);
+    setCentralWidget(named(new QWidget(this), "client"));
 
-    auto *client = named(new QWidget(this), "client");
-    setCentralWidget(client);
-
-    Panel1 = new BevelPanel(
-        QStringLiteral("Panel1"),
-        {Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1, 2, true}, client);
-    Panel1->setGeometry(0, 0, 801, 553);
-    Panel1->setAccessibleName(tr("Experiment"));
-
-    Panel3 =
-        new BevelPanel(QStringLiteral("Panel3"),
-                       {Navy, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 5, 4}, Panel1);
-    Panel1->place(Panel3, 2, 2, 793, 364);
-    Panel3->setAccessibleName(tr("Apparatus"));
-
-    capacitor = new ImageView(QStringLiteral("capacitor"), Panel3);
-    capacitor->setGeometry(viewgeometry::PictureOffset, viewgeometry::PictureOffset,
-                           constants::PictureWidth, constants::PictureHeight);
-    capacitor->setPicture(&m_renderer.screenApparatusPicture());
-    capacitor->setContextMenuPolicy(Qt::CustomContextMenu);
-    presentAs(capacitor, Presentation::Graphic);
-    capacitor->setAccessibleName(tr("Apparatus view"));
-    capacitor->setAccessibleDescription(apparatusDescription(0));
-
-    zsh = new ZoomBox(QStringLiteral("zsh"), Panel3);
-    zsh->setGeometry(40, 32, ZoomBox::Side, ZoomBox::Side);
-    zsh->setToolTip(tr("Zoom Box: click and drag to move"));
-    zsh->setAccessibleName(tr("Zoom box"));
-    zsh->setAccessibleDescription(
-        tr("The square of the apparatus view that the zoom picture magnifies"));
-
-    // For a student who cannot see the view: F6 brings the focus here, where the box describes
-    // the drop it follows and announces its crossings of the scale lines.
-    m_follower = new DropFollower(this, m_state, zsh, [this](QPoint topLeft) {
-        runHandler([this, topLeft] {
-            zsh->move(topLeft);
-            capbtClick();
-        });
-    });
-
-    zlb = placed(new QLabel(tr("Zoom box:Click and Drag to move"), Panel3), "zlb",
-                 QRect(72, 32, 219, 16));
-    zlb->setFont(legacyFont(LegacyFace::System, 8));
-    zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    Panel2 = new BevelPanel(QStringLiteral("Panel2"), {Khaki}, Panel1);
-    Panel1->place(Panel2, 5, 369, 785, 177);
-    Panel2->setAccessibleName(tr("Control panel"));
-    buildControlPanel(Panel2);
+    using Bevel = BevelPanel::Bevel;
+    const QRect picture(PictureOffset, PictureOffset, constants::PictureWidth,
+                        constants::PictureHeight);
+    // clang-format off
+    const Placed controls[] = {
+        {"Panel1",       nullptr,     {  0,   0, 801, 553},
+         panel(Panel1, {Cream, Bevel::Raised, Bevel::Raised, 1, 2, true})},
+        {"Panel3",       "Panel1",    {  2,   2, 793, 364},
+         panel(Panel3, {Navy, Bevel::Raised, Bevel::Lowered, 5, 4})},
+        {"capacitor",    "Panel3",    picture,                   make<ImageView>(capacitor)},
+        {"zsh",          "Panel3",    { 40,  32, ZoomBox::Side, ZoomBox::Side},
+         make<ZoomBox>(zsh)},
+        {"zlb",          "Panel3",    { 72,  32, 219,  16},      make<QLabel>(zlb),
+         QT_TR_NOOP("Zoom box:Click and Drag to move")},
+        {"Panel2",       "Panel1",    {  5, 369, 785, 177},      panel(Panel2, {Khaki})},
+        {"GroupBox4",    "Panel2",    {  8,   2, 769, 169},      make<ClassicGroupBox>(GroupBox4),
+         QT_TR_NOOP("Controls")},
+        {"GroupBox3",    "GroupBox4", { 24,  20, 124, 141},      make<ClassicGroupBox>(GroupBox3),
+         //: The group of the oil sprayer's controls (the oil drops), not a fuel.
+         QT_TR_NOOP("Oil")},
+        {"Addbt",        "GroupBox3", { 16,  24,  89,  33},      make<ClassicPushButton>(Addbt),
+         QT_TR_NOOP("&Add Oil")},
+        {"Scalebx",      "GroupBox3", {  8,  59,  97,  17},      make<QCheckBox>(Scalebx),
+         //: The leading blank keeps the text off the check box; keep it.
+         QT_TR_NOOP(" Show Scale")},
+        {"Resetb",       "GroupBox3", { 16, 104,  89,  33},      make<ClassicPushButton>(Resetb),
+         QT_TR_NOOP("&Clean Up")},
+        {"GroupBox1",    "GroupBox4", {170,  20, 121, 141},      make<ClassicGroupBox>(GroupBox1),
+         QT_TR_NOOP("Voltage")},
+        // The captions of the supply switch, the stopwatch button and the freeze button follow
+        // the apparatus: syncControls sets them, and the voltage label's text.
+        {"onoff",        "GroupBox1", { 16,  24,  89,  33},      make<ClassicPushButton>(onoff)},
+        {"voltsb",       "GroupBox1", { 16,  64,  89,  17},      make<ClassicScrollBar>(voltsb)},
+        {"voltlb",       "GroupBox1", { 50,  88,  20,  16},      make<QLabel>(voltlb)},
+        {"flipcb",       "GroupBox1", { 12, 112,  97,  17},      make<QCheckBox>(flipcb),
+         //: Reverses the polarity of the plates. The leading blank keeps the text off the check
+         //: box.
+         QT_TR_NOOP(" &Flip Voltage")},
+        {"GroupBox2",    "GroupBox4", {312,  20, 121, 141},      make<ClassicGroupBox>(GroupBox2),
+         //: The stopwatch's group.
+         QT_TR_NOOP("Timer")},
+        {"startbt",      "GroupBox2", { 16,  24,  89,  33},      make<ClassicPushButton>(startbt)},
+        {"timerlb",      "GroupBox2", { 40,  66,  49,  16},      make<QLabel>(timerlb)},
+        {"resetbt",      "GroupBox2", { 16, 104,  89,  33},      make<ClassicPushButton>(resetbt),
+         //: Sets the stopwatch back to 0.0 s (not a reset of the program).
+         QT_TR_NOOP("&Reset")},
+        // After the Oil group, so that it lies above it.
+        {"threadcb",     "GroupBox4", { 32, 101, 109,  17},      make<QCheckBox>(threadcb),
+         //: A reference line across the apparatus view. The leading blank keeps the text off the
+         //: check box.
+         QT_TR_NOOP(" &Show Thread")},
+        {"freezebt",     "GroupBox4", {616,  16, 137,  49},      make<ClassicPushButton>(freezebt)},
+        {"Label2",       "GroupBox4", {440,  24,  17, 137},      make<QLabel>(Label2),
+         //: Stands letter below letter in a label one letter wide: a blank between letters,
+         //: four between the words.
+         QT_TR_NOOP("Z O O M    B O X")},
+        {"zim",          "GroupBox4", {458,  13, ZoomSize, ZoomSize}, make<ImageView>(zim)},
+        {"SpeedButton1", "GroupBox4", {704, 104,  57,  57},      make<QToolButton>(SpeedButton1)},
+    };
+    // clang-format on
+    QHash<QString, QWidget *> made;
+    for (const Placed &control : controls) {
+        QWidget *parent =
+            control.parent ? made.value(QLatin1String(control.parent)) : centralWidget();
+        QWidget *widget = control.make(QLatin1String(control.name),
+                                       control.caption ? tr(control.caption) : QString(), parent);
+        if (auto *panel = qobject_cast<BevelPanel *>(parent))
+            panel->place(widget, control.geometry);
+        else
+            widget->setGeometry(control.geometry);
+        made.insert(widget->objectName(), widget);
+    }
+    dressControls();
     buildHiddenControls();
     buildTabOrder();
 
@@ -143,36 +209,38 @@ void Tmilikanfrm::buildLayout()
     Timer1->setTimerType(Qt::PreciseTimer);
 }
 
-void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
+// What the table does not say: what only some controls have.
+void Tmilikanfrm::dressControls()
 {
-    GroupBox4 =
-        placed(new ClassicGroupBox(tr("Controls"), panel2), "GroupBox4", QRect(8, 2, 769, 169));
+    Panel1->setAccessibleName(tr("Experiment"));
+    Panel3->setAccessibleName(tr("Apparatus"));
+    Panel2->setAccessibleName(tr("Control panel"));
 
-    //: The group of the oil sprayer's controls (the oil drops), not a fuel.
-    GroupBox3 =
-        placed(new ClassicGroupBox(tr("Oil"), GroupBox4), "GroupBox3", QRect(24, 20, 124, 141));
-    Addbt =
-        placed(new ClassicPushButton(tr("&Add Oil"), GroupBox3), "Addbt", QRect(16, 24, 89, 33));
-    //: The leading blank keeps the text off the check box; keep it.
-    Scalebx = placed(new QCheckBox(tr(" Show Scale"), GroupBox3), "Scalebx", QRect(8, 59, 97, 17));
+    capacitor->setPicture(&m_renderer.screenApparatusPicture());
+    capacitor->setContextMenuPolicy(Qt::CustomContextMenu);
+    presentAs(capacitor, Presentation::Graphic);
+    capacitor->setAccessibleName(tr("Apparatus view"));
+    capacitor->setAccessibleDescription(apparatusDescription(0));
+
+    zsh->setToolTip(tr("Zoom Box: click and drag to move"));
+    zsh->setAccessibleName(tr("Zoom box"));
+    zsh->setAccessibleDescription(
+        tr("The square of the apparatus view that the zoom picture magnifies"));
+
+    zlb->setFont(legacyFont(LegacyFace::System, 8));
+    zlb->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A hint for the mouse alone: F6 is the way in for a reader.
+    presentAs(zlb, Presentation::Decoration);
+
     Scalebx->setChecked(true);
     //: Write 0.1 as %1 (0,1 or 0.1, as the user's regional settings have it).
     Scalebx->setToolTip(withNumber(tr("Each grid is 0.1 mm"), 0.1, 1));
     Scalebx->setAccessibleName(tr("Show Scale"));
-    Resetb =
-        placed(new ClassicPushButton(tr("&Clean Up"), GroupBox3), "Resetb", QRect(16, 104, 89, 33));
 
-    GroupBox1 = placed(new ClassicGroupBox(tr("Voltage"), GroupBox4), "GroupBox1",
-                       QRect(170, 20, 121, 141));
-    // The captions of the supply switch, the stopwatch button and the freeze button, the
-    // slider's state and the readout's colour follow the apparatus: syncControls sets them.
-    onoff = placed(new ClassicPushButton(GroupBox1), "onoff", QRect(16, 24, 89, 33));
     // Buttons whose captions change with the state (this one, Start/Stop and the freeze) and
     // the voltage readout keep no fixed name: a reader takes the name from the caption and
     // hears each change of it.
     onoff->setAccessibleDescription(tr("Supply switch"));
-    voltsb =
-        placed(new ClassicScrollBar(Qt::Horizontal, GroupBox1), "voltsb", QRect(16, 64, 89, 17));
     voltsb->setRange(0, 5000);
     voltsb->setSingleStep(1);
     voltsb->setPageStep(20);
@@ -180,57 +248,36 @@ void Tmilikanfrm::buildControlPanel(BevelPanel *panel2)
     voltsb->setFocusPolicy(Qt::StrongFocus);
     presentAs(voltsb, Presentation::VoltageSlider);
     voltsb->setAccessibleName(tr("Voltage"));
-    voltlb = placed(new QLabel(QStringLiteral("0 V"), GroupBox1), "voltlb", QRect(50, 88, 20, 16));
+    voltlb->setText(QStringLiteral("0 V"));
     voltlb->setFont(legacyFont(LegacyFace::System, 13, true));
     voltlb->adjustSize();
     voltlb->setAccessibleDescription(tr("Voltage across the plates"));
-    //: Reverses the polarity of the plates. The leading blank keeps the text off the check box.
-    flipcb =
-        placed(new QCheckBox(tr(" &Flip Voltage"), GroupBox1), "flipcb", QRect(12, 112, 97, 17));
     flipcb->setAccessibleName(tr("Flip Voltage"));
 
-    //: The stopwatch's group.
-    GroupBox2 =
-        placed(new ClassicGroupBox(tr("Timer"), GroupBox4), "GroupBox2", QRect(312, 20, 121, 141));
-    startbt = placed(new ClassicPushButton(GroupBox2), "startbt", QRect(16, 24, 89, 33));
     // The button tells the time it stopped at, so that asking a reader where the focus is gives
     // it: startbtClick and resetbtClick rewrite it.
     startbt->setAccessibleDescription(stopwatchDescription(false, QStringLiteral("0.0 s")));
-    timerlb = placed(new QLabel(shownTime(0), GroupBox2), "timerlb", QRect(40, 66, 49, 16));
+    timerlb->setText(shownTime(0));
     // A fixed name, so that a reader does not hear every tenth while the stopwatch runs.
     presentAs(timerlb, Presentation::Stopwatch);
     timerlb->setAccessibleName(tr("Stopwatch"));
     timerlb->setAccessibleDescription(tr("Stopwatch"));
-    //: Sets the stopwatch back to 0.0 s (not a reset of the program).
-    resetbt =
-        placed(new ClassicPushButton(tr("&Reset"), GroupBox2), "resetbt", QRect(16, 104, 89, 33));
 
-    //: A reference line across the apparatus view. The leading blank keeps the text off the
-    //: check box.
-    threadcb =
-        placed(new QCheckBox(tr(" &Show Thread"), GroupBox4), "threadcb", QRect(32, 101, 109, 17));
     threadcb->setAccessibleName(tr("Show Thread"));
-    freezebt = placed(new ClassicPushButton(GroupBox4), "freezebt", QRect(616, 16, 137, 49));
     freezebt->setAccessibleDescription(tr("Stops or restarts the drops and the stopwatch"));
-    //: Stands letter below letter in a label one letter wide: a blank between letters,
-    //: four between the words.
-    Label2 =
-        placed(new QLabel(tr("Z O O M    B O X"), GroupBox4), "Label2", QRect(440, 24, 17, 137));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Its letters stand one below the other; read aloud, they are two words.
+    // Its letters stand one below the other; read aloud, they are two words. Readers pass over
+    // it: the zoom box of that name is the one to go to, and the picture has its own name.
     Label2->setAccessibleName(tr("Zoom box"));
+    presentAs(Label2, Presentation::Decoration);
 
-    zim = new ImageView(QStringLiteral("zim"), GroupBox4);
-    zim->setGeometry(458, 13, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
     zim->setPicture(&m_renderer.screenZoomPicture());
     presentAs(zim, Presentation::Graphic);
     zim->setAccessibleName(tr("Zoom picture"));
     zim->setAccessibleDescription(
         tr("The zoom box's square of the apparatus view, magnified six times"));
 
-    SpeedButton1 = named(new QToolButton(GroupBox4), "SpeedButton1");
-    SpeedButton1->setGeometry(704, 104, 57, 57);
     SpeedButton1->setIcon(QIcon(transparentArrow()));
     SpeedButton1->setIconSize(QSize(45, 54));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
@@ -249,8 +296,8 @@ void Tmilikanfrm::buildHiddenControls()
         named(new QLineEdit(QLatin1String("0") + QLocale().decimalPoint() + QLatin1String("0001"),
                             Panel1),
               "distxt");
-    Label1 = placed(new QLabel(QStringLiteral("Time"), Panel1), "Label1", QRect());
-    Label6 = placed(new QLabel(QStringLiteral("distance"), Panel1), "Label6", QRect());
+    Label1 = named(new QLabel(QStringLiteral("Time"), Panel1), "Label1");
+    Label6 = named(new QLabel(QStringLiteral("distance"), Panel1), "Label6");
     for (QWidget *hidden : {static_cast<QWidget *>(timebx), static_cast<QWidget *>(distxt),
                             static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label6)}) {
         hidden->setWindowFlags(Qt::Window);

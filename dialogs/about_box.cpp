@@ -6,12 +6,13 @@
 #include "accessibility.h"
 
 #include "bevel_panel.h"
-#include "dialog_placement.h"
+#include "dialog_keeper.h"
 #include "handler_guard.h"
 #include "korvane_version.h"
 #include "layout_colours.h"
 #include "legacy_fonts.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -148,7 +149,7 @@ Taboutboxp::Taboutboxp(QWidget *parent) : QDialog(parent)
     Panel2 = new BevelPanel(
         QStringLiteral("Panel2"),
         {Cream, BevelPanel::Bevel::Raised, BevelPanel::Bevel::None, 1, 0, false}, Panel1);
-    Panel1->place(Panel2, 6, 6, 433, 269);
+    Panel1->place(Panel2, QRect(6, 6, 433, 269));
     Panel1->installEventFilter(this);
     Panel2->installEventFilter(this);
 
@@ -256,7 +257,9 @@ bool Taboutboxp::eventFilter(QObject *watched, QEvent *event)
 void Taboutboxp::FormActivate()
 {
     m_ticks = 0;
-    if (m_tag == 0)
+    // A screen reader takes longer than 4 s to read the box: with one running, the box waits
+    // to be closed (Escape), rather than cut the reader off.
+    if (m_tag == 0 && !QAccessible::isActive())
         Timer1->start();
 }
 

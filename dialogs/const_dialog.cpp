@@ -4,7 +4,7 @@
 
 #include "const_dialog.h"
 
-#include "dialog_placement.h"
+#include "dialog_keeper.h"
 #include "handler_guard.h"
 #include "layout_colours.h"
 #include "legacy_fonts.h"
@@ -30,19 +30,25 @@ constexpr int TranslatedMargin = 16;
 const QChar SuperscriptTwo(0x00B2);
 const QChar SuperscriptThree(0x00B3);
 
+// Makes a label as wide as its text, keeping its left edge and the height of a line.
+void fitToText(QLabel &label)
+{
+    label.resize(label.sizeHint().width(), LabelHeight);
+}
+
 QLabel *constantLabel(QWidget *parent, const char *name, const QString &text, QPoint position)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->move(position);
-    fitToText(*label, LabelHeight);
+    fitToText(*label);
     return label;
 }
 
 void appendUnit(QLabel &label, QChar superscript)
 {
     label.setText(label.text() + superscript);
-    fitToText(label, LabelHeight);
+    fitToText(label);
 }
 
 } // namespace

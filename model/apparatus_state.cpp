@@ -16,7 +16,6 @@ void initialiseApparatus(ApparatusState &state)
     state.PlateGap = constants::PlateGap;
     state.DropCount = 0;
     state.StopwatchRunning = false;
-    // Slot 1 never has a gone predecessor: the step's exchange starts at slot 2.
     state.AirDensity = constants::AirDensity;
     state.OilDensity = constants::OilDensity;
     state.AirViscosity = constants::AirViscosity;

@@ -67,8 +67,8 @@ Extended parseNumberText(const std::string &text, const std::string &decimalSepa
 /// one the logarithm of a negative number (invalid), and a speed beyond the range of a double
 /// overflows. No result is ever infinite or NaN.
 std::optional<Extended> estimateCharge(const ApparatusState &state, const std::string &timeText,
-                                          const std::string &distanceText,
-                                          const std::string &decimalSeparator);
+                                       const std::string &distanceText,
+                                       const std::string &decimalSeparator);
 
 /// n with six significant digits: a '-' when negative, one digit, the separator, five digits, 'E',
 /// the exponent's sign and at least three exponent digits: "1.31835E-001", "1.60000E+001".

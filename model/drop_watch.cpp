@@ -72,6 +72,7 @@ DropReading readingOf(const ApparatusState &state, int slotNumber)
     reading.divisions = (centre - state.PlateTop) / lineSpacing(state);
     reading.linesAbove = scaleLinesAbove(state, drop);
     const Extended drift = driftPerStep(state, drop);
+    reading.pixelsPerStep = drift.toDouble();
     if (drift.magnitude() < HangingBelow)
         reading.drift = Drift::Hanging;
     else
@@ -118,7 +119,7 @@ std::optional<int> DropWatch::findFollowed(const ApparatusState &state) const
     return found;
 }
 
-DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY, std::int64_t step)
+DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY)
 {
     DropLook look;
     const bool boxMoved = boxX != m_boxX || boxY != m_boxY;
@@ -127,6 +128,10 @@ DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY, std::i
     std::optional<int> followed = boxMoved ? std::nullopt : findFollowed(state);
     if (!followed) {
         look.lost = !boxMoved && m_followed.has_value();
+        if (look.lost) {
+            const double middle = state.PlateTop + state.PlateGap / 2.0;
+            look.reached = m_followed->exactY < middle ? Plate::Upper : Plate::Lower;
+        }
         followed = nearest(state, boxX, boxY);
         look.anotherDrop = followed.has_value();
         if (!followed) {
@@ -138,13 +143,20 @@ DropLook DropWatch::look(const ApparatusState &state, int boxX, int boxY, std::i
     look.reading = readingOf(state, *followed);
     const int before = m_followed->linesAbove;
     const int now = look.reading->linesAbove;
-    if (!look.anotherDrop && now != before && step - m_lastAnnounced >= StepsBetweenAnnouncements) {
+    if (!look.anotherDrop && now != before) {
         // Falling past line n raises the count to n; rising past it lowers the count below n.
         look.crossedLine = now > before ? now : now + 1;
-        m_lastAnnounced = step;
     }
     remember(state, *followed);
     return look;
+}
+
+std::optional<DropReading> DropWatch::reading(const ApparatusState &state) const
+{
+    const std::optional<int> followed = findFollowed(state);
+    if (!followed)
+        return std::nullopt;
+    return readingOf(state, *followed);
 }
 
 void DropWatch::follow(const ApparatusState &state, int slotNumber, int boxX, int boxY)

@@ -27,14 +27,19 @@ struct DropReading {
     double divisions = 0; ///< depth of its centre below the upper plate, in 0.1 mm divisions
     int linesAbove = 0; ///< how many of the scale lines 0.1..0.9 lie above its centre (0..9)
     Drift drift = Drift::Hanging;
+    double pixelsPerStep = 0; ///< its drift at the present field, positive downward
 };
+
+/// Which plate a drop reached.
+enum class Plate { None, Upper, Lower };
 
 /// What one look after a redraw found.
 struct DropLook {
     std::optional<DropReading> reading; ///< the followed drop, if any drop floats
     bool anotherDrop = false; ///< a drop other than at the last look is followed now
     bool lost = false; ///< the drop followed at the last look has reached a plate
-    int crossedLine = 0; ///< 1..9: the line it has just crossed, to be announced; else 0
+    Plate reached = Plate::None; ///< which plate the lost drop was nearer to
+    int crossedLine = 0; ///< 1..9: the line it has just crossed; else 0
 };
 
 /// Follows one drop from look to look. The drop is chosen afresh when the zoom box moves, when
@@ -42,14 +47,14 @@ struct DropLook {
 /// has drifted out of the box.
 class DropWatch {
 public:
-    /// Crossings closer together than this many steps (1 s) are not announced one by one.
-    static constexpr std::int64_t StepsBetweenAnnouncements = 10;
-
     /// Looks at the drops after a redraw; (boxX, boxY) is the zoom box's centre in picture
-    /// pixels and `step` counts the simulation steps so far. A crossing is reported once, at the
-    /// look that first sees the drop past the line, and only if the last one reported is at least
-    /// StepsBetweenAnnouncements steps back.
-    DropLook look(const ApparatusState &state, int boxX, int boxY, std::int64_t step);
+    /// pixels. A crossing is reported once, at the look that first sees the drop past the line;
+    /// a drop that passes two lines between two looks reports the last.
+    DropLook look(const ApparatusState &state, int boxX, int boxY);
+
+    /// The followed drop as it is now, at the present field (which may have changed since the
+    /// last look, while the screen is frozen); nullopt if it is no longer there.
+    std::optional<DropReading> reading(const ApparatusState &state) const;
 
     /// Follows the drop in that slot from now on, the zoom box having moved to (boxX, boxY).
     void follow(const ApparatusState &state, int slotNumber, int boxX, int boxY);
@@ -77,7 +82,6 @@ private:
     std::optional<Followed> m_followed;
     int m_boxX = -1;
     int m_boxY = -1;
-    std::int64_t m_lastAnnounced = -StepsBetweenAnnouncements;
 };
 
 /// How many of the scale lines 0.1..0.9 lie at or above the centre of a drop drawn at row y.

@@ -9,6 +9,7 @@
 #include "accessibility.h"
 #include "main_window.h"
 #include "scripted_random.h"
+#include "step.h"
 #include "window_fixtures.h"
 
 #include <QAccessible>
@@ -26,6 +27,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -90,8 +92,8 @@ void collectReachable(QAccessibleInterface *iface, QList<const QObject *> &reach
 }
 
 // What readers are told whichever control has the focus, while this lives: announcements on
-// Qt 6.8, notifications that show before it; and, after a press, what the toolkit's own renaming
-// of the focused control tells them on Qt 6.8.
+// Qt 6.8, notifications that show before it; and what they say of the focused control by
+// themselves: its new value, and on Qt 6.8, after a press, its new name or description.
 class Told {
 public:
     Told()
@@ -135,12 +137,19 @@ private:
                 heard << messages.last();
         } else if (event->type() == QAccessible::DescriptionChanged && focused) {
             heard << iface->text(QAccessible::Description);
+        } else if (event->type() == QAccessible::ValueChanged && focused) {
+            heard << iface->text(QAccessible::Value);
         }
 #else
+        // A notification's words are in the label inside it, which is what braille shows too.
         if (event->type() == QAccessible::ObjectShow && iface &&
             iface->role() == QAccessible::Notification) {
-            messages << iface->text(QAccessible::Name);
+            messages << (iface->childCount() == 1 ? iface->child(0)->text(QAccessible::Name)
+                                                  : QString());
             heard << messages.last();
+        } else if (event->type() == QAccessible::ValueChanged && iface &&
+                   iface->object() == QApplication::focusWidget()) {
+            heard << iface->text(QAccessible::Value); // readers say a moved slider's value
         }
 #endif
     }
@@ -148,6 +157,25 @@ private:
     static inline QAccessible::UpdateHandler forward = nullptr;
     QAccessible::UpdateHandler m_previous = nullptr;
     QPlatformAccessibility *m_platform = nullptr;
+};
+
+// A sound output that keeps what it is told to play.
+class HeardSound : public sound::SoundOutput {
+public:
+    State state() const override { return State::Ready; }
+    void playCrossing(int line) override { lines << line; }
+    void playPlate() override { ++plates; }
+    void setDrift(sound::DriftSound sound, double pixelsPerSecond) override
+    {
+        drift = sound;
+        speed = pixelsPerSecond;
+    }
+    std::chrono::steady_clock::time_point lastToneHandedOver() const override { return {}; }
+
+    QList<int> lines;
+    int plates = 0;
+    sound::DriftSound drift = sound::DriftSound::Off;
+    double speed = 0;
 };
 
 // Ten drops in Variable mode: the first large, neutral and just above the lower plate, so that
@@ -172,12 +200,13 @@ class TestAccessibility : public QObject {
     // Ten drops of 0.4 micrometre with -15 charges, once oil is added: the first under the zoom
     // box, y below the injection band's top, the others far off to the right. The window is
     // shown and active, its timer stopped: the test steps by hand.
-    bool showOneDropUnderTheBox(int y)
+    bool showOneDropUnderTheBox(int y, OpenSound openSound = nullptr)
     {
         QList<int> draws {0, y, 25, 0};
         for (int i = 1; i < 10; ++i)
             draws << 600 << 150 << 25 << 0;
-        m_window = std::make_unique<Tmilikanfrm>(std::make_unique<ScriptedRandom>(draws));
+        m_window = std::make_unique<Tmilikanfrm>(std::make_unique<ScriptedRandom>(draws),
+                                                 std::move(openSound));
         m_window->show();
         m_window->activateWindow();
         if (!QTest::qWaitForWindowActive(m_window.get()))
@@ -552,7 +581,7 @@ private slots:
         m_window->AddbtClick();
         QTest::keyClick(m_window.get(), Qt::Key_F6);
         QCOMPARE(QApplication::focusWidget(), find("zsh"));
-        QVERIFY(descriptionOf(find("zsh")).startsWith(QStringLiteral("Followed drop: ")));
+        QVERIFY(descriptionOf(find("zsh")).contains(QStringLiteral(" s a division, near ")));
 
         const Told told;
         QStringList announced;
@@ -582,8 +611,8 @@ private slots:
                                              << "0.01";
         QTest::addRow("Reset while on Start") << "reset"
                                               << "0.0 seconds";
-        QTest::addRow("Space once the drop has moved") << "space"
-                                                       << "Followed drop: ";
+        QTest::addRow("Enter once the drop has moved") << "enter"
+                                                       << "Falling, 6.0 s a division, near ";
         QTest::addRow("a crossing in the zoom box") << "crossing"
                                                     << "Line 0.2";
     }
@@ -610,11 +639,11 @@ private slots:
         } else {
             QTest::keyClick(m_window.get(), Qt::Key_F6);
             QCOMPARE(QApplication::focusWidget(), find("zsh"));
-            if (moment == QLatin1String("space")) {
+            if (moment == QLatin1String("enter")) {
                 for (int i = 0; i < 30; ++i)
                     m_window->Timer1Timer();
                 told = std::make_unique<Told>();
-                QTest::keyClick(find("zsh"), Qt::Key_Space);
+                QTest::keyClick(find("zsh"), Qt::Key_Return);
             } else {
                 told = std::make_unique<Told>();
                 for (int i = 0; i < 330 && Told::heard.isEmpty(); ++i)
@@ -624,6 +653,196 @@ private slots:
         const QString all = Told::heard.join(QStringLiteral(" | "));
         QVERIFY2(Told::heard.size() == 1, qPrintable(all));
         QVERIFY2(Told::heard.first().contains(heard), qPrintable(all));
+    }
+
+    // With sound, every crossing is a tone of its line in the very step the drop crosses it,
+    // however fast the drop: nothing waits in a queue. Nothing sounds, and no sound server is
+    // asked for, until the student follows a drop.
+    void crossingsSoundedInTheirStep_data()
+    {
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("volts");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("follow");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addRow("a slow fall") << 20 << 0 << 330 << true << QList<int> {2, 3, 4, 5, 6};
+        QTest::addRow("a fast rise, every line")
+            << 265 << 50 << 20 << true << QList<int> {9, 8, 7, 6, 5, 4, 3, 2, 1};
+        QTest::addRow("not followed: nothing") << 20 << 0 << 330 << false << QList<int>();
+    }
+    void crossingsSoundedInTheirStep()
+    {
+        QFETCH(int, y);
+        QFETCH(int, volts);
+        QFETCH(int, steps);
+        QFETCH(bool, follow);
+        QFETCH(QList<int>, lines);
+        HeardSound *heard = nullptr;
+        QVERIFY(showOneDropUnderTheBox(y, [&heard] {
+            auto sound = std::make_unique<HeardSound>();
+            heard = sound.get();
+            return sound;
+        }));
+        if (volts > 0) {
+            m_window->onoffClick();
+            find<QScrollBar>("voltsb")->setValue(volts * 100);
+        }
+        m_window->AddbtClick();
+        if (follow)
+            QTest::keyClick(m_window.get(), Qt::Key_F6);
+        const auto followed = [this]() -> const Drop * {
+            for (int n = 1; n <= m_window->state().DropCount; ++n) {
+                if (m_window->state().slot(n).X == 30 && m_window->state().slot(n).Gone == 0)
+                    return &m_window->state().slot(n);
+            }
+            return nullptr;
+        };
+        for (int step = 1; step <= steps && followed(); ++step) {
+            const int before = scaleLinesAbove(m_window->state(), *followed());
+            const qsizetype told = heard ? heard->lines.size() : 0;
+            m_window->Timer1Timer();
+            if (!followed())
+                break;
+            const int now = scaleLinesAbove(m_window->state(), *followed());
+            if (follow && now != before) {
+                QCOMPARE(heard->lines.size(), told + 1);
+                QCOMPARE(heard->lines.last(), now > before ? now : now + 1);
+            }
+        }
+        QCOMPARE(heard ? heard->lines : QList<int>(), lines);
+    }
+
+    // F5 lets the student hear the followed drop drift: falling or rising at its speed, nothing
+    // while the screen is frozen; the direction is the field's as it is now, frozen or not.
+    void driftHeard()
+    {
+        HeardSound *heard = nullptr;
+        QVERIFY(showOneDropUnderTheBox(20, [&heard] {
+            auto sound = std::make_unique<HeardSound>();
+            heard = sound.get();
+            return sound;
+        }));
+        m_window->freezebtClick(); // running
+        m_window->AddbtClick();
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        QTest::keyClick(m_window.get(), Qt::Key_F5);
+        QCOMPARE(heard->drift, sound::DriftSound::Falling);
+        QVERIFY(std::fabs(heard->speed - 4.9697) < 0.001);
+        m_window->freezebtClick();
+        QCOMPARE(heard->drift, sound::DriftSound::Off);
+        // Raised while frozen: the drop stands, but would rise, and is described so.
+        const Told told;
+        m_window->onoffClick();
+        find<QScrollBar>("voltsb")->setValue(5000);
+        QTest::keyClick(m_window.get(), Qt::Key_F9);
+        QVERIFY2(!Told::heard.isEmpty() &&
+                     Told::heard.last().startsWith(QStringLiteral("Rising, ")),
+                 qPrintable(Told::heard.join(" | ")));
+        QCOMPARE(heard->drift, sound::DriftSound::Off);
+        m_window->freezebtClick();
+        QCOMPARE(heard->drift, sound::DriftSound::Rising);
+        QTest::keyClick(m_window.get(), Qt::Key_F5);
+        QCOMPARE(heard->drift, sound::DriftSound::Off);
+    }
+
+    // A drop that reaches a plate is told in a few words and a tone; Clean Up, which takes the
+    // drops away, is not a drop reaching a plate.
+    void plateOrCleanUp_data()
+    {
+        QTest::addColumn<bool>("cleanUp");
+        QTest::addRow("the lower plate") << false;
+        QTest::addRow("Clean Up") << true;
+    }
+    void plateOrCleanUp()
+    {
+        QFETCH(bool, cleanUp);
+        HeardSound *heard = nullptr;
+        QVERIFY(showOneDropUnderTheBox(265, [&heard] {
+            auto sound = std::make_unique<HeardSound>();
+            heard = sound.get();
+            return sound;
+        }));
+        m_window->AddbtClick();
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        const Told told;
+        if (cleanUp)
+            m_window->ResetbClick();
+        for (int step = 0; step < 80; ++step)
+            m_window->Timer1Timer();
+        const QStringList plate = Told::messages.filter(QStringLiteral("plate"));
+        if (cleanUp) {
+            QCOMPARE(plate, QStringList {QStringLiteral("No drops between the plates")});
+            QCOMPARE(heard->plates, 0);
+        } else {
+            QCOMPARE(plate.first(), QStringLiteral("Reached the lower plate"));
+            QCOMPARE(heard->plates, 1);
+        }
+    }
+
+    // In the zoom box: Space starts and stops the stopwatch, Delete resets it, and a voltage
+    // typed in digits is set with Enter, as the slider would set it, while the supply is on.
+    void zoomBoxKeys_data()
+    {
+        QTest::addColumn<bool>("supplyOn");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("said");
+        QTest::addRow("14.03 V") << true << "14.03" << 1403 << "14.03 volts";
+        QTest::addRow("a comma for the point") << true << "12,5" << 1250 << "12.5 volts";
+        QTest::addRow("one volt") << true << "1" << 100 << "1 volt";
+        QTest::addRow("beyond 50 V") << true << "80" << 5000 << "50 volts";
+        QTest::addRow("not a number") << true << "1.2.3" << 0 << "Not a voltage: 1.2.3";
+        QTest::addRow("the supply off") << false << "14" << 0 << "The supply is off";
+    }
+    void zoomBoxKeys()
+    {
+        QFETCH(bool, supplyOn);
+        QFETCH(QString, typed);
+        QFETCH(int, position);
+        QFETCH(QString, said);
+        QVERIFY(showOneDropUnderTheBox(20));
+        m_window->AddbtClick();
+        if (supplyOn)
+            m_window->onoffClick();
+        QTest::keyClick(m_window.get(), Qt::Key_F6);
+        QWidget *box = find("zsh");
+        const Told told;
+        QTest::keyClick(box, Qt::Key_Space);
+        QVERIFY(m_window->state().StopwatchRunning);
+        for (int i = 0; i < 12; ++i)
+            m_window->Timer1Timer();
+        QTest::keyClick(box, Qt::Key_Space);
+        QVERIFY(!m_window->state().StopwatchRunning);
+        QVERIFY2(Told::messages.contains(QStringLiteral("1.2 seconds")),
+                 qPrintable(Told::messages.join(" | ")));
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(find<QLabel>("timerlb")->text(), QStringLiteral("0.0 s"));
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(find<QScrollBar>("voltsb")->value(), position);
+        QCOMPARE(m_window->state().VoltageSetting, position);
+        QCOMPARE(Told::messages.last(), said);
+        QCOMPARE(QApplication::focusWidget(), box);
+    }
+
+    // Alt alone leaves the menu bar waiting for a letter; F6 still goes to the zoom box, and F6
+    // again comes back to the control panel rather than to the menu bar, which kept the keys.
+    void f6AfterAltAlone()
+    {
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Alt);
+        if (QApplication::focusWidget() != m_window->menuBar())
+            QSKIP("Alt alone does not enter the menu bar in this style");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), find("zsh"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), find("Scalebx"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), find("zsh"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), find("Scalebx"));
     }
 
     // The charge estimate's hidden inputs and output, and the About box's hidden button, are

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 using namespace korvane::colours;
@@ -27,11 +29,19 @@ const QPoint FreezeScreen(681, 395);
 const QRect ZoomBox(26, 18, 25, 25);
 const QRect ZoomLabel(58, 18, 219, 16);
 
+// How long a wait may take, in milliseconds: as given, or stretched by KORVANE_WAIT_SCALE where
+// the program runs on an emulator (tools/dev arm64-test sets it), several times slower.
+int waited(int ms)
+{
+    static const int scale = std::max(1, qEnvironmentVariableIntValue("KORVANE_WAIT_SCALE"));
+    return ms * scale;
+}
+
 QString run(const QString &program, const QStringList &arguments, int timeoutMs = 10000)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs))
+    if (!process.waitForFinished(waited(timeoutMs)))
         return QString();
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
@@ -132,9 +142,10 @@ private slots:
                     QStringLiteral("tcp")});
         QVERIFY(xvfb.waitForStarted());
         QByteArray display;
-        QTRY_VERIFY_WITH_TIMEOUT((display += xvfb.readAllStandardOutput()).contains('\n'), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((display += xvfb.readAllStandardOutput()).contains('\n'),
+                                 waited(10000));
         qputenv("DISPLAY", QByteArray(":") + display.trimmed());
-        QTRY_VERIFY_WITH_TIMEOUT(!run(QStringLiteral("xdpyinfo"), {}).isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!run(QStringLiteral("xdpyinfo"), {}).isEmpty(), waited(10000));
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the real X11 platform
@@ -212,7 +223,7 @@ private slots:
         QProcess headless;
         headless.setProcessEnvironment(environment);
         headless.start(program, {});
-        QVERIFY(headless.waitForFinished(10000));
+        QVERIFY(headless.waitForFinished(waited(10000)));
         QCOMPARE(headless.exitStatus(), QProcess::NormalExit);
         QCOMPARE(headless.exitCode(), 1);
         const QStringList said = QString::fromLocal8Bit(headless.readAllStandardError())
@@ -228,9 +239,9 @@ private slots:
 
     void startsWithTheAboutBoxThatClosesItself()
     {
-        QTRY_VERIFY_WITH_TIMEOUT(windowShown(QStringLiteral("Korvane")), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(windowShown(QStringLiteral("Korvane About")), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(QStringLiteral("Korvane About")), 7000);
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(QStringLiteral("Korvane")), waited(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(QStringLiteral("Korvane About")), waited(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(QStringLiteral("Korvane About")), waited(7000));
         const QImage screen = screenshot();
         picture = findPicture(screen);
         if (picture.x() < 0)
@@ -246,7 +257,7 @@ private slots:
         QCOMPARE(newBlackPixels(before, screenshot()), 0); // the empty apparatus stands still
         click(AddOil);
         // Ten drops of five pixels or more, a few of which may fall on a scale line's dots.
-        QTRY_VERIFY(newBlackPixels(before, screenshot()) >= 30);
+        QTRY_VERIFY_WITH_TIMEOUT(newBlackPixels(before, screenshot()) >= 30, waited(5000));
     }
 
     void copyGivesAnotherProgramThePictureShown()
@@ -265,7 +276,7 @@ private slots:
         xclip.start(QStringLiteral("xclip"),
                     {QStringLiteral("-selection"), QStringLiteral("clipboard"),
                      QStringLiteral("-t"), QStringLiteral("image/png"), QStringLiteral("-o")});
-        QVERIFY(xclip.waitForFinished(10000));
+        QVERIFY(xclip.waitForFinished(waited(10000)));
         QImage pasted;
         QVERIFY(pasted.loadFromData(xclip.readAllStandardOutput(), "PNG"));
         QCOMPARE(pasted.size(), PictureSize);
@@ -289,7 +300,7 @@ private slots:
         key(QStringLiteral("alt+f"));
         QTest::qWait(300);
         key(QStringLiteral("x"));
-        QVERIFY(korvane.waitForFinished(5000));
+        QVERIFY(korvane.waitForFinished(waited(5000)));
         QCOMPARE(korvane.exitStatus(), QProcess::NormalExit);
         QCOMPARE(korvane.exitCode(), 0);
     }

@@ -39,47 +39,99 @@
         <extracomment>The voltage read aloud: %1 is the number of volts, as &quot;12.34&quot; or &quot;12,34&quot;.</extracomment>
         <translation>%1 Volt</translation>
     </message>
+    <message>
+        <source>1 volt</source>
+        <translation>1 Volt</translation>
+    </message>
+    <message>
+        <source>%1, supply off</source>
+        <extracomment>The voltage set while the supply is off: %1 as &quot;12.34 volts&quot;.</extracomment>
+        <translation>%1, Netzgerät aus</translation>
+    </message>
+    <message>
+        <source>%1, running</source>
+        <extracomment>The running stopwatch: %1 its time, as &quot;3.4 seconds&quot;.</extracomment>
+        <translation>%1, läuft</translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropFollower</name>
-    <message>
-        <source>falling</source>
-        <translation>sinkt</translation>
-    </message>
-    <message>
-        <source>rising</source>
-        <translation>steigt</translation>
-    </message>
-    <message>
-        <source>hanging still</source>
-        <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
-        <translation>schwebt still</translation>
-    </message>
-    <message>
-        <source>The followed drop has reached a plate.</source>
-        <translation>Das verfolgte Tröpfchen hat eine Platte erreicht.</translation>
-    </message>
     <message>
         <source>Line %1</source>
         <extracomment>Said the moment the followed drop crosses a scale line; %1 is its label, as 0.3.</extracomment>
         <translation>Linie %1</translation>
     </message>
     <message>
-        <source>the upper plate</source>
-        <translation>der oberen Platte</translation>
+        <source>near the upper plate</source>
+        <translation>an der oberen Platte</translation>
     </message>
     <message>
-        <source>line %1</source>
-        <translation>Linie %1</translation>
+        <source>near the lower plate</source>
+        <translation>an der unteren Platte</translation>
     </message>
     <message>
-        <source>the lower plate</source>
-        <translation>der unteren Platte</translation>
+        <source>near line %1</source>
+        <translation>bei Linie %1</translation>
     </message>
     <message>
-        <source>Followed drop: %1 divisions below the upper plate, between %2 and %3, %4. %5.</source>
-        <extracomment>%1: the depth in scale divisions, as 2.4; %2 and %3: the lines or plates above and below it; %4: falling, rising or hanging still; %5: how many drops float.</extracomment>
-        <translation>Verfolgtes Tröpfchen: %1 Skalenteile unter der oberen Platte, zwischen %2 und %3, %4. %5.</translation>
+        <source>Sound is not available: the crossings are spoken.</source>
+        <translation>Kein Ton verfügbar: Die Linien werden angesagt.</translation>
+    </message>
+    <message>
+        <source>Reached the upper plate</source>
+        <translation>Obere Platte erreicht</translation>
+    </message>
+    <message>
+        <source>Reached the lower plate</source>
+        <translation>Untere Platte erreicht</translation>
+    </message>
+    <message>
+        <source>Line %1 at %2</source>
+        <extracomment>A crossing in the list of the last ones: %1 the line, as 0.3; %2 the stopwatch, &quot;3.4 s&quot;.</extracomment>
+        <translation>Linie %1 bei %2</translation>
+    </message>
+    <message>
+        <source>Hanging still, %1</source>
+        <extracomment>The followed drop, the field holding it; %1 where it is, as &quot;near line 0.5&quot;.</extracomment>
+        <translation>Schwebt, %1</translation>
+    </message>
+    <message>
+        <source>Falling, %1 s a division, %2</source>
+        <extracomment>The followed drop: %1 seconds it takes for a scale division; %2 where it is.</extracomment>
+        <translation>Fällt, %1 s je Skalenteil, %2</translation>
+    </message>
+    <message>
+        <source>Rising, %1 s a division, %2</source>
+        <translation>Steigt, %1 s je Skalenteil, %2</translation>
+    </message>
+    <message>
+        <source>Sound is not available</source>
+        <translation>Kein Ton verfügbar</translation>
+    </message>
+    <message>
+        <source>Drift sound on</source>
+        <translation>Bewegungston an</translation>
+    </message>
+    <message>
+        <source>Drift sound off</source>
+        <translation>Bewegungston aus</translation>
+    </message>
+    <message>
+        <source>No crossings yet</source>
+        <translation>Noch keine Linie überquert</translation>
+    </message>
+    <message>
+        <source>Not a voltage: %1</source>
+        <extracomment>%1: what the student typed for a voltage in the zoom box.</extracomment>
+        <translation>Keine Spannung: %1</translation>
+    </message>
+    <message>
+        <source>The supply is off</source>
+        <translation>Das Netzgerät ist aus</translation>
+    </message>
+    <message>
+        <source>Voltage not set</source>
+        <translation>Spannung nicht gesetzt</translation>
     </message>
 </context>
 <context>

@@ -39,47 +39,99 @@
         <extracomment>The voltage read aloud: %1 is the number of volts, as &quot;12.34&quot; or &quot;12,34&quot;.</extracomment>
         <translation>%1 volts</translation>
     </message>
+    <message>
+        <source>1 volt</source>
+        <translation>1 volt</translation>
+    </message>
+    <message>
+        <source>%1, supply off</source>
+        <extracomment>The voltage set while the supply is off: %1 as &quot;12.34 volts&quot;.</extracomment>
+        <translation>%1, alimentation coupée</translation>
+    </message>
+    <message>
+        <source>%1, running</source>
+        <extracomment>The running stopwatch: %1 its time, as &quot;3.4 seconds&quot;.</extracomment>
+        <translation>%1, en marche</translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropFollower</name>
-    <message>
-        <source>falling</source>
-        <translation>descend</translation>
-    </message>
-    <message>
-        <source>rising</source>
-        <translation>monte</translation>
-    </message>
-    <message>
-        <source>hanging still</source>
-        <extracomment>The drop neither falls nor rises: the field holds it.</extracomment>
-        <translation>en équilibre</translation>
-    </message>
-    <message>
-        <source>The followed drop has reached a plate.</source>
-        <translation>La gouttelette suivie a atteint une plaque.</translation>
-    </message>
     <message>
         <source>Line %1</source>
         <extracomment>Said the moment the followed drop crosses a scale line; %1 is its label, as 0.3.</extracomment>
         <translation>Ligne %1</translation>
     </message>
     <message>
-        <source>the upper plate</source>
-        <translation>la plaque supérieure</translation>
+        <source>near the upper plate</source>
+        <translation>près de la plaque supérieure</translation>
     </message>
     <message>
-        <source>line %1</source>
-        <translation>la ligne %1</translation>
+        <source>near the lower plate</source>
+        <translation>près de la plaque inférieure</translation>
     </message>
     <message>
-        <source>the lower plate</source>
-        <translation>la plaque inférieure</translation>
+        <source>near line %1</source>
+        <translation>près de la ligne %1</translation>
     </message>
     <message>
-        <source>Followed drop: %1 divisions below the upper plate, between %2 and %3, %4. %5.</source>
-        <extracomment>%1: the depth in scale divisions, as 2.4; %2 and %3: the lines or plates above and below it; %4: falling, rising or hanging still; %5: how many drops float.</extracomment>
-        <translation>Gouttelette suivie&#xa0;: %1 graduations sous la plaque supérieure, entre %2 et %3, %4. %5.</translation>
+        <source>Sound is not available: the crossings are spoken.</source>
+        <translation>Pas de son&#xa0;: les passages sont annoncés à voix haute.</translation>
+    </message>
+    <message>
+        <source>Reached the upper plate</source>
+        <translation>Plaque supérieure atteinte</translation>
+    </message>
+    <message>
+        <source>Reached the lower plate</source>
+        <translation>Plaque inférieure atteinte</translation>
+    </message>
+    <message>
+        <source>Line %1 at %2</source>
+        <extracomment>A crossing in the list of the last ones: %1 the line, as 0.3; %2 the stopwatch, &quot;3.4 s&quot;.</extracomment>
+        <translation>Ligne %1 à %2</translation>
+    </message>
+    <message>
+        <source>Hanging still, %1</source>
+        <extracomment>The followed drop, the field holding it; %1 where it is, as &quot;near line 0.5&quot;.</extracomment>
+        <translation>En équilibre, %1</translation>
+    </message>
+    <message>
+        <source>Falling, %1 s a division, %2</source>
+        <extracomment>The followed drop: %1 seconds it takes for a scale division; %2 where it is.</extracomment>
+        <translation>Descend, %1 s par graduation, %2</translation>
+    </message>
+    <message>
+        <source>Rising, %1 s a division, %2</source>
+        <translation>Monte, %1 s par graduation, %2</translation>
+    </message>
+    <message>
+        <source>Sound is not available</source>
+        <translation>Pas de son</translation>
+    </message>
+    <message>
+        <source>Drift sound on</source>
+        <translation>Son du mouvement activé</translation>
+    </message>
+    <message>
+        <source>Drift sound off</source>
+        <translation>Son du mouvement désactivé</translation>
+    </message>
+    <message>
+        <source>No crossings yet</source>
+        <translation>Aucun passage pour l’instant</translation>
+    </message>
+    <message>
+        <source>Not a voltage: %1</source>
+        <extracomment>%1: what the student typed for a voltage in the zoom box.</extracomment>
+        <translation>Ce n’est pas une tension&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The supply is off</source>
+        <translation>L’alimentation est coupée</translation>
+    </message>
+    <message>
+        <source>Voltage not set</source>
+        <translation>Tension non réglée</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 
 #include "zoom_box.h"
 
+#include "apparatus_renderer.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,7 +21,13 @@ ZoomBox::ZoomBox(const QString &name, QWidget *parent) : QWidget(parent)
 QPoint ZoomBox::dragged(QPoint topLeft, QPoint pointer)
 {
     constexpr int Half = Side / 2;
-    constexpr int MinTop = 20, MinLeft = 20, MaxTop = 320, MaxLeft = 745;
+    // The box's corner in the frame's coordinates, kept over the picture: 6 px from its left
+    // and top edges at the least, and 9 px from its right and 5 px from its bottom edge.
+    constexpr int MinLeft = viewgeometry::PictureOffset + 6;
+    constexpr int MinTop = viewgeometry::PictureOffset + 6;
+    constexpr int MaxLeft = viewgeometry::PictureOffset + constants::PictureWidth - Side - 9;
+    constexpr int MaxTop = viewgeometry::PictureOffset + constants::PictureHeight - Side - 5;
+    static_assert(MinLeft == 20 && MinTop == 20 && MaxLeft == 745 && MaxTop == 320);
     int top = topLeft.y() + pointer.y() - Half;
     int left = topLeft.x() + pointer.x() - Half;
     if (top < MinTop)

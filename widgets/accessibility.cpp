@@ -5,6 +5,7 @@
 #include "accessibility.h"
 
 #include "control_panel.h"
+#include "timeline.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -57,9 +58,11 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // The description is the reading as it is now, without an event of its own: readers say a
+    // slider's new value when it moves, and would say a new description as well.
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Value)
+        if (kind == QAccessible::Value || kind == QAccessible::Description)
             return voltageReading(slider()->value());
         return QAccessibleWidget::text(kind);
     }
@@ -189,6 +192,27 @@ private:
     QString m_announced;
 };
 
+// Shown, but passed over by readers, as they pass over what is not shown.
+class Decoration : public QAccessibleWidget {
+public:
+    explicit Decoration(QWidget *widget) : QAccessibleWidget(widget, QAccessible::StaticText) { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto *label = qobject_cast<const QLabel *>(widget());
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty() && label)
+            return label->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
 {
     if (!object || !object->isWidgetType() || presentationOf(object) == 0)
@@ -205,6 +229,8 @@ QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
         if (auto *label = qobject_cast<QLabel *>(widget))
             return new StopwatchReadout(label);
         break;
+    case Presentation::Decoration:
+        return new Decoration(widget);
     }
     return nullptr;
 }
@@ -254,6 +280,7 @@ void announce(QWidget *window, const QString &message)
 {
     if (!window || message.isEmpty() || !QAccessible::isActive())
         return;
+    noteOnTimeline(QLatin1String("say ") + message);
     // Readers speak an announcement whatever has the focus; these are the moments a student acts
     // on, so they need not wait for the reader to finish what it was saying.
     QAccessibleAnnouncementEvent event(window->window(), message);
@@ -284,6 +311,11 @@ constexpr char AnnouncementText[] = "korvaneAnnouncement";
 // Kept for a reader that asks for a message's text after its event: older ones go.
 constexpr qsizetype AnnouncementsKept = 4;
 
+// A notification's text stands in a label inside it, the notification itself bearing no name:
+// Orca speaks a notification's name and its labels, but shows on a braille display, and keeps
+// in its list of notifications, only the labels whose text is not the notification's name.
+constexpr char AnnouncementLabel[] = "korvaneAnnouncementLabel";
+
 class AnnouncementInterface : public QAccessibleObject {
 public:
     explicit AnnouncementInterface(QObject *object) : QAccessibleObject(object) { }
@@ -292,31 +324,45 @@ public:
     {
         return QAccessible::queryAccessibleInterface(object()->parent());
     }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (!isNote() || index != 0 || object()->children().isEmpty())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(object()->children().first());
+    }
+    int childCount() const override { return isNote() && !object()->children().isEmpty(); }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() && child->object()->parent() == object() ? 0 : -1;
+    }
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Name)
             return QString();
         if (isArea())
             return QCoreApplication::translate("korvane::Accessibility", "Announcements");
-        return object()->property(AnnouncementText).toString();
+        if (isNote())
+            return QString();
+        return object()->parent()->property(AnnouncementText).toString();
     }
     QAccessible::Role role() const override
     {
-        return isArea() ? QAccessible::StatusBar : QAccessible::Notification;
+        if (isArea())
+            return QAccessible::StatusBar;
+        return isNote() ? QAccessible::Notification : QAccessible::StaticText;
     }
     QAccessible::State state() const override { return {}; }
 
 private:
     bool isArea() const { return object()->property(AnnouncementArea).toBool(); }
+    bool isNote() const { return object()->property(AnnouncementText).isValid(); }
 };
 QAccessibleInterface *announcementInterface(const QString &, QObject *object)
 {
     if (object &&
         (object->property(AnnouncementArea).toBool() ||
-         object->property(AnnouncementText).isValid()))
+         object->property(AnnouncementText).isValid() ||
+         object->property(AnnouncementLabel).toBool()))
         return new AnnouncementInterface(object);
     return nullptr;
 }
@@ -327,6 +373,7 @@ void announce(QWidget *window, const QString &message)
 {
     if (!window || message.isEmpty() || !QAccessible::isActive())
         return;
+    noteOnTimeline(QLatin1String("say ") + message);
     static const bool installed = [] {
         QAccessible::installFactory(announcementInterface);
         return true;
@@ -345,6 +392,7 @@ void announce(QWidget *window, const QString &message)
     // A new object for every message, so that no reader holds on to the text of the last one.
     auto *note = new QObject(area);
     note->setProperty(AnnouncementText, message);
+    (new QObject(note))->setProperty(AnnouncementLabel, true);
     QObjectList notes = area->children();
     while (notes.size() > AnnouncementsKept)
         delete notes.takeFirst();
@@ -381,10 +429,30 @@ QString stopwatchDescription(bool running, const QString &shown)
 
 QString spokenVoltage(int hundredths)
 {
+    if (hundredths == 100)
+        return QCoreApplication::translate("korvane::Accessibility", "1 volt");
     //: The voltage read aloud: %1 is the number of volts, as "12.34" or "12,34".
     return QCoreApplication::translate("korvane::Accessibility", "%1 volts")
         .arg(QString::fromStdString(voltageText(hundredths, QLocale().decimalPoint().toStdString()))
                  .chopped(2));
+}
+
+QString spokenSupply(bool on, int hundredths)
+{
+    if (on)
+        return spokenVoltage(hundredths);
+    //: The voltage set while the supply is off: %1 as "12.34 volts".
+    return QCoreApplication::translate("korvane::Accessibility", "%1, supply off")
+        .arg(spokenVoltage(hundredths));
+}
+
+QString spokenStopwatch(bool running, const QString &shown)
+{
+    if (!running)
+        return spokenTime(shown);
+    //: The running stopwatch: %1 its time, as "3.4 seconds".
+    return QCoreApplication::translate("korvane::Accessibility", "%1, running")
+        .arg(spokenTime(shown));
 }
 
 void presentAs(QWidget *widget, Presentation as)
@@ -396,17 +464,6 @@ void presentAs(QWidget *widget, Presentation as)
     widget->setProperty(PresentedAs, int(as) + 1);
     if (before)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
-    if (auto *slider = qobject_cast<QScrollBar *>(widget);
-        slider && as == Presentation::VoltageSlider) {
-        slider->setAccessibleDescription(voltageReading(slider->value()));
-        QObject::connect(slider, &QScrollBar::valueChanged, slider, [slider](int hundredths) {
-            slider->setAccessibleDescription(voltageReading(hundredths));
-            // Readers say the bare number of a slider that moves: the unit follows it, in the
-            // new description where they read that.
-            if (slider->hasFocus() && !readersHearNewDescriptions(slider))
-                announce(slider, spokenVoltage(hundredths));
-        });
-    }
 }
 
 void announceStopwatch(QLabel *stopwatch, const QWidget *describer)

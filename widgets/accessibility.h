@@ -22,6 +22,7 @@ enum class Presentation {
     Graphic, ///< a picture: an image, not an empty pane
     VoltageSlider, ///< a slider whose position counts hundredths of a volt, read in volts
     Stopwatch, ///< a label whose time is read out once it stops changing (announceStopwatch)
+    Decoration, ///< what a reader passes over: a caption that repeats a name, a mouse-only hint
 };
 
 /// Presents the widget so from now on. Call where the widget is created.
@@ -54,6 +55,12 @@ QString stopwatchDescription(bool running, const QString &shown);
 
 /// The voltage as it is read aloud: "12.34 volts", with the user's decimal separator.
 QString spokenVoltage(int hundredths);
+
+/// The supply as it is read aloud: the voltage, and whether the supply is off.
+QString spokenSupply(bool on, int hundredths);
+
+/// The stopwatch as it is read aloud: its time, and whether it runs.
+QString spokenStopwatch(bool running, const QString &shown);
 
 /// The apparatus view's description for that many floating drops.
 QString apparatusDescription(int floating);

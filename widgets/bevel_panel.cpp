@@ -45,9 +45,9 @@ BevelPanel::BevelPanel(const QString &name, const Look &look, QWidget *parent)
     setObjectName(name);
 }
 
-void BevelPanel::place(QWidget *child, int left, int top, int width, int height) const
+void BevelPanel::place(QWidget *child, QRect geometry) const
 {
-    child->setGeometry(left + clientOrigin(), top + clientOrigin(), width, height);
+    child->setGeometry(geometry.translated(clientOrigin(), clientOrigin()));
 }
 
 void BevelPanel::paintEvent(QPaintEvent *)

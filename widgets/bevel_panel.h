@@ -31,7 +31,7 @@ public:
     int clientOrigin() const { return m_look.singleBorder ? EdgeWidth : 0; }
 
     /// Places a child at a position given in client coordinates.
-    void place(QWidget *child, int left, int top, int width, int height) const;
+    void place(QWidget *child, QRect geometry) const;
 
     static constexpr int EdgeWidth = 2;
 

@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The colours of the windows' layout, in one place.
+// The colours the windows' layout names for its panels and labels. Other colours belong to what
+// draws them: the bevels' light and shade to bevel_panel.cpp, the controls' palette to
+// classic_look.cpp, the About box's emblem to about_box.cpp, the pictures to view/.
 #pragma once
 
 #include <QColor>

@@ -4,7 +4,7 @@
 
 // Start-up on Windows: the desktop is always there and Qt's strings are UTF-16 throughout, so
 // nothing needs choosing beforehand; a program without a console shows its last word in a box.
-#include "platform.h"
+#include "startup.h"
 
 #include <cstdio>
 #include <cstdlib>

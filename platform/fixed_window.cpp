@@ -2,17 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A window manager can make any window full screen (openbox and xfwm4 from their window menus,
-// wmctrl, KWin's window menu on Wayland); a fixed-size window then stands in a frame or on a
-// screen too big for it, off centre. So the window asks for its normal state back as soon as
-// the desktop reports the change, and takes its fixed size and its centred place again (every
-// window of the program is centred on the primary screen).
+// The window asks for its normal state back as soon as the desktop reports the change, and takes
+// its fixed size and its centred place again (every window of the program is centred on the
+// primary screen).
 #include "fixed_window.h"
 
 #include "centring.h"
+#include "desktop.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -59,11 +57,13 @@ private:
             if (m_fixed.isValid())
                 return;
             m_fixed = m_window->maximumSize();
-            // Qt 6.4 on weston, from the maximise button Qt draws: a maximised client whose
+            // Mends: from the maximise button Qt draws on Wayland, a maximised client whose
             // buffer is not the size the compositor configured is ended with a protocol error,
             // so the fixed size is lifted until that size has been taken; the restore is asked
-            // for after it. Qt 6.8 on weston ends no client, but without this the window stays
-            // flagged maximised at its fixed size, 26 px lower.
+            // for after it.
+            // Measured: weston with Qt 6.4 (ended without it); Qt 6.8 on weston ends no
+            // client, but without it the window stays flagged maximised, 26 px lower.
+            // Can go: when neither supported Qt needs it on weston.
             if (onWayland() && (states() & Qt::WindowMaximized)) {
                 m_lifted = true;
                 m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -137,11 +137,6 @@ private:
 };
 
 } // namespace
-
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 void keepFixedWhenMaximised(QWidget *window)
 {
