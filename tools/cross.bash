@@ -151,21 +151,29 @@ cross_checkout() {
     fi
 }
 
-cross_test() {
-    local arch=$1 release=${2:-trixie} triplet qemu processor root
-    cross_command=$arch-test cross_start=$SECONDS
+# What both commands start with, for `tools/dev ARCH-KIND [RELEASE]`: as root, the root made and
+# mounted, the kernel set to start the architecture's binaries, the committed state checked out.
+# Sets triplet, qemu, processor and root.
+cross_begin() {
+    local kind=$1 arch=$2 release=${3:-trixie}
+    cross_command=$arch-$kind cross_start=$SECONDS
     case $release in
     bookworm | trixie) ;;
-    *) cross_fail "usage: tools/dev $arch-test [bookworm|trixie]" ;;
+    *) cross_fail "usage: tools/dev $arch-$kind [bookworm|trixie]" ;;
     esac
-    [ "$(id -u)" -eq 0 ] || exec sudo "$PWD/tools/dev" "$arch-test" "$release"
+    [ "$(id -u)" -eq 0 ] || exec sudo "$PWD/tools/dev" "$arch-$kind" "$release"
     read -r triplet qemu processor < <(cross_triplet "$arch")
     cross_make_root "$release" "$arch" "$triplet"
     root=$cross_root
     cross_binfmt "$root" "$qemu"
-
+    rm -rf "$root"/root/korvane_*
     cross_checkout "$root"
     echo "== tools/dev $cross_command: $(git log -1 --format='%h %s') on $release"
+}
+
+cross_test() {
+    local arch=$1 triplet qemu processor root
+    cross_begin test "$arch" "$2"
     local step=$SECONDS
     in_root "$root" "cmake -S . -B build/$arch -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/cross-linux.cmake \
             -DKORVANE_CROSS_TRIPLET=$triplet -DKORVANE_CROSS_PROCESSOR=$processor \
@@ -196,21 +204,8 @@ cross_test() {
 }
 
 cross_package() {
-    local arch=$1 release=${2:-trixie} triplet qemu processor root
-    cross_command=$arch-package cross_start=$SECONDS
-    case $release in
-    bookworm | trixie) ;;
-    *) cross_fail "usage: tools/dev $arch-package [bookworm|trixie]" ;;
-    esac
-    [ "$(id -u)" -eq 0 ] || exec sudo "$PWD/tools/dev" "$arch-package" "$release"
-    read -r triplet qemu processor < <(cross_triplet "$arch")
-    cross_make_root "$release" "$arch" "$triplet"
-    root=$cross_root
-    cross_binfmt "$root" "$qemu"
-
-    rm -rf "$root"/root/korvane_*
-    cross_checkout "$root"
-    echo "== tools/dev $cross_command: $(git log -1 --format='%h %s') on $release"
+    local arch=$1 triplet qemu processor root
+    cross_begin package "$arch" "$2"
     in_root "$root" "DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q \
             --no-install-recommends -a $arch -P cross ./ >/root/build-dep.log
         dpkg-buildpackage -a $arch -P cross -us -uc -b -j$jobs" >"build/cross-$arch-package.log" 2>&1 ||
