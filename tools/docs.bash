@@ -7,7 +7,7 @@
 
 docs_build() {
     tools/install-missing "${run_packages[@]}" "${docs_packages[@]}"
-    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKORVANE_DOCS=ON >/dev/null
     cmake --build build/release --target lesson_docs -j "$jobs"
     tools/lesson-docs build build/release/tools/lesson_docs build/docs
 }
