@@ -324,6 +324,8 @@ void Tmilikanfrm::buildMenus()
     //: Every drop has the radius 0.4 micrometre; write 0.4 as %1 (0,4 or 0.4, as the user's
     //: regional settings have it): "(%1 µm)".
     SameMass1 = menuItem(Options1, "SameMass1", withNumber(tr("Same &Radius (4e-7 m)"), 0.4, 1));
+    //: The item read aloud: %1 is 0.4, as the user's regional settings write it ("0,4").
+    speakMenuItemAs(SameMass1, withNumber(tr("Same Radius, %1 micrometres"), 0.4, 1));
     //: Every drop carries the same positive charge ("+ve": positive).
     SameCharge1 = menuItem(Options1, "SameCharge1", tr("Same +ve &Charge"));
     //: Every drop carries the same negative charge ("-ve": negative).

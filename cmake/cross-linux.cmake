@@ -10,6 +10,8 @@ set(CMAKE_SYSTEM_PROCESSOR ${KORVANE_CROSS_PROCESSOR})
 set(CMAKE_LIBRARY_ARCHITECTURE ${KORVANE_CROSS_TRIPLET})
 set(CMAKE_C_COMPILER ${KORVANE_CROSS_TRIPLET}-gcc)
 set(CMAKE_CXX_COMPILER ${KORVANE_CROSS_TRIPLET}-g++)
+# The target's libraries (libpulse), not the machine's own.
+set(PKG_CONFIG_EXECUTABLE ${KORVANE_CROSS_TRIPLET}-pkg-config)
 
 # Libraries and CMake packages of the architecture (found through its multiarch folder),
 # programs of the machine: Qt's moc, rcc, lupdate and lrelease among them.

@@ -288,7 +288,7 @@ private slots:
                                  << "Options"
                                  << QStringList {"Variable1", "SameMass1", "SameCharge1",
                                                  "Samecharge2", "Showconstants1"}
-                                 << QStringList {"Variable", "Same Radius (4e-7 m)",
+                                 << QStringList {"Variable", "Same Radius, 0.4 micrometres",
                                                  "Same +ve Charge", "Same -ve Charge",
                                                  "Show constants"};
         QTest::addRow("Help") << "Help1"
@@ -312,6 +312,9 @@ private slots:
             QVERIFY2(item, qPrintable(items.at(i)));
             QCOMPARE(item->role(), QAccessible::MenuItem);
             QCOMPARE(item->text(QAccessible::Name), names.at(i));
+            QCOMPARE(item->state().checkable, action->isCheckable());
+            QCOMPARE(item->state().checked, action->isChecked());
+            QCOMPARE(item->parent()->object(), found);
         }
     }
 

@@ -54,7 +54,7 @@ cross_packages() {
         qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
         "g++-${triplet}" "libc6-dev:$arch" \
         "qt6-base-dev:$arch" "qt6-base-private-dev:$arch" "qt6-tools-dev:$arch" \
-        "libgl-dev:$arch" "libvulkan-dev:$arch" \
+        "libgl-dev:$arch" "libvulkan-dev:$arch" "libpulse-dev:$arch" pkgconf \
         fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool xclip x11-utils x11-apps \
         imagemagick desktop-file-utils appstream $qemu
 }
@@ -178,7 +178,9 @@ cross_test() {
     in_root "$root" "cmake -S . -B build/$arch -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/cross-linux.cmake \
             -DKORVANE_CROSS_TRIPLET=$triplet -DKORVANE_CROSS_PROCESSOR=$processor \
             -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-            -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+            -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/root/configure-$arch.log ||
+            { tail -20 /root/configure-$arch.log; exit 1; }
+        grep -h 'Sound:' /root/configure-$arch.log
         cmake --build build/$arch -j $jobs" ||
         cross_fail "the build failed"
     echo "== tools/dev $cross_command: built in $((SECONDS - step)) s"

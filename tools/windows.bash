@@ -126,18 +126,26 @@ windows_qt() {
     fi
 
     echo "== tools/dev windows: Qt $version for Windows, once, into $prefix" >&2
-    # A failure inside $( ) ends only the subshell: stop here too.
-    source=$(windows_qt_source "$version") || exit 1
     build=$windows_dir/qt-build
-    rm -rf "$build" "$prefix"
-    mkdir -p "$build"
-    echo "== tools/dev windows: configuring Qt (log: $build/configure.log)" >&2
-    nice -n 10 cmake -S "$source" -B "$build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-        "${windows_qt_options[@]}" >"$build/configure.log" 2>&1 ||
-        { tail -20 "$build/configure.log" >&2; windows_fail "configuring Qt failed"; }
+    rm -rf "$prefix"
+    # An hour's build broken off (a closed session, a full disk) goes on where it stopped when it
+    # was configured for the same Qt and options.
+    if [ -f "$build/korvane-qt.wanted" ] && [ "$(cat "$build/korvane-qt.wanted")" = "$wanted" ]; then
+        echo "== tools/dev windows: going on with the Qt build in $build" >&2
+    else
+        # A failure inside $( ) ends only the subshell: stop here too.
+        source=$(windows_qt_source "$version") || exit 1
+        rm -rf "$build"
+        mkdir -p "$build"
+        echo "== tools/dev windows: configuring Qt (log: $build/configure.log)" >&2
+        nice -n 10 cmake -S "$source" -B "$build" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+            -DCMAKE_INSTALL_PREFIX="$prefix" \
+            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+            "${windows_qt_options[@]}" >"$build/configure.log" 2>&1 ||
+            { tail -20 "$build/configure.log" >&2; windows_fail "configuring Qt failed"; }
+        echo "$wanted" >"$build/korvane-qt.wanted"
+    fi
     echo "== tools/dev windows: building Qt with $jobs jobs (log: $build/build.log)" >&2
     nice -n 10 cmake --build "$build" -j "$jobs" >"$build/build.log" 2>&1 ||
         { tail -20 "$build/build.log" >&2; windows_fail "building Qt failed"; }

@@ -448,5 +448,10 @@
         <source>Apparatus view menu</source>
         <translation>Menü der Ansicht des Versuchsaufbaus</translation>
     </message>
+    <message>
+        <source>Same Radius, %1 micrometres</source>
+        <extracomment>The item read aloud: %1 is 0.4, as the user&apos;s regional settings write it (&quot;0,4&quot;).</extracomment>
+        <translation>Gleicher Radius, %1 Mikrometer</translation>
+    </message>
 </context>
 </TS>

@@ -448,5 +448,10 @@
         <source>Apparatus view menu</source>
         <translation>Menu de la vue du dispositif</translation>
     </message>
+    <message>
+        <source>Same Radius, %1 micrometres</source>
+        <extracomment>The item read aloud: %1 is 0.4, as the user&apos;s regional settings write it (&quot;0,4&quot;).</extracomment>
+        <translation>Même rayon, %1 micromètre</translation>
+    </message>
 </context>
 </TS>

@@ -11,10 +11,14 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QtGlobal>
 
@@ -213,8 +217,85 @@ public:
     }
 };
 
+// A menu item as Qt presents one, under the name kept with it: its caption minus the mnemonic
+// would be read letter by letter ("4 e minus 7 m").
+constexpr char SpokenAs[] = "korvaneSpokenAs";
+
+class SpokenMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit SpokenMenuItem(QAction *item) : m_item(item) { }
+
+    bool isValid() const override { return m_item && menu(); }
+    QObject *object() const override { return m_item; }
+    QWindow *window() const override { return menu() ? menu()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(menu());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return m_item->property(SpokenAs).toString();
+        if (kind == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(m_item->text()).toString(QKeySequence::NativeText);
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString &) override { }
+    QRect rect() const override
+    {
+        const QRect shown = menu()->actionGeometry(m_item);
+        return QRect(menu()->mapToGlobal(shown.topLeft()), shown.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !menu()->isVisible() || !m_item->isVisible();
+        state.focused = menu()->activeAction() == m_item;
+        state.focusable = true;
+        state.disabled = !m_item->isEnabled();
+        state.checkable = m_item->isCheckable();
+        state.checked = m_item->isChecked();
+        return state;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface
+            ? static_cast<QAccessibleActionInterface *>(this)
+            : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && m_item->isEnabled())
+            m_item->trigger();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QMenu *menu() const
+    {
+        for (QObject *user : m_item->associatedObjects()) {
+            if (auto *menu = qobject_cast<QMenu *>(user))
+                return menu;
+        }
+        return nullptr;
+    }
+
+    QPointer<QAction> m_item;
+};
+
 QAccessibleInterface *korvaneInterface(const QString &, QObject *object)
 {
+    if (auto *item = qobject_cast<QAction *>(object); item && item->property(SpokenAs).isValid())
+        return new SpokenMenuItem(item);
     if (!object || !object->isWidgetType() || presentationOf(object) == 0)
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
@@ -462,6 +543,15 @@ void presentAs(QWidget *widget, Presentation as)
     // its text is set); it is dropped, so that the next query reaches the factory.
     QAccessibleInterface *before = QAccessible::queryAccessibleInterface(widget);
     widget->setProperty(PresentedAs, int(as) + 1);
+    if (before)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
+}
+
+void speakMenuItemAs(QAction *item, const QString &spoken)
+{
+    installFactory();
+    QAccessibleInterface *before = QAccessible::queryAccessibleInterface(item);
+    item->setProperty(SpokenAs, spoken);
     if (before)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
 }

@@ -12,6 +12,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QAction;
 class QLabel;
 class QWidget;
 
@@ -27,6 +28,10 @@ enum class Presentation {
 
 /// Presents the widget so from now on. Call where the widget is created.
 void presentAs(QWidget *widget, Presentation as);
+
+/// Gives a menu item the name readers say in place of its caption, where the caption would be
+/// spelt out ("4e-7 m"). Call once the item is in its menu.
+void speakMenuItemAs(QAction *item, const QString &spoken);
 
 /// Tells screen readers the time the stopwatch shows, if it differs from the one they last
 /// heard: when the stopwatch stops or is reset, rather than ten times a second while it runs.
