@@ -93,7 +93,7 @@
     <message>
         <source>Hanging still, %1</source>
         <extracomment>The followed drop, the field holding it; %1 where it is, as &quot;near line 0.5&quot;.</extracomment>
-        <translation>En équilibre, %1</translation>
+        <translation>Immobile, %1</translation>
     </message>
     <message>
         <source>Falling, %1 s a division, %2</source>
