@@ -10,7 +10,6 @@
 
 #include <pulse/pulseaudio.h>
 
-#include <array>
 #include <atomic>
 #include <cstring>
 
@@ -20,19 +19,9 @@ namespace {
 
 constexpr pa_usec_t BufferedMicroseconds = 20000;
 constexpr pa_usec_t RequestMicroseconds = 5000;
-// A tone that could not be handed over within this time after its call is dropped: late, it
-// would mislead more than help.
-constexpr std::chrono::milliseconds Stale(50);
 
-class PulseOutput : public SoundOutput {
+class PulseOutput : public MixingOutput {
 public:
-    PulseOutput()
-    {
-        for (int line = 1; line <= 9; ++line)
-            m_crossings[std::size_t(line - 1)] = crossingTone(line);
-        m_plate = plateTone();
-    }
-
     ~PulseOutput() override
     {
         if (!m_loop)
@@ -72,14 +61,6 @@ public:
 
     State state() const override { return m_state.load(); }
 
-    void playCrossing(int line) override
-    {
-        if (line >= 1 && line <= 9)
-            play(&m_crossings[std::size_t(line - 1)]);
-    }
-
-    void playPlate() override { play(&m_plate); }
-
     void setDrift(DriftSound sound, double pixelsPerSecond) override
     {
         if (m_state.load() != State::Ready)
@@ -89,20 +70,13 @@ public:
         pa_threaded_mainloop_unlock(m_loop);
     }
 
-    std::chrono::steady_clock::time_point lastToneHandedOver() const override
-    {
-        return std::chrono::steady_clock::time_point(
-            std::chrono::steady_clock::duration(m_handedOver.load()));
-    }
-
 private:
-    void play(const Samples *tone)
+    void play(const Samples *tone) override
     {
         if (m_state.load() != State::Ready)
             return;
         pa_threaded_mainloop_lock(m_loop);
-        m_pending = tone;
-        m_pendingSince = std::chrono::steady_clock::now();
+        m_pending.ask(tone);
         pa_threaded_mainloop_unlock(m_loop);
     }
 
@@ -165,35 +139,23 @@ private:
     static void samplesWanted(pa_stream *stream, std::size_t bytes, void *self)
     {
         auto *output = static_cast<PulseOutput *>(self);
-        const auto now = std::chrono::steady_clock::now();
-        bool toneStarts = false;
-        if (output->m_pending) {
-            if (now - output->m_pendingSince <= Stale) {
-                output->m_mixer.play(output->m_pending);
-                toneStarts = true;
-            }
-            output->m_pending = nullptr;
-        }
+        const bool toneStarts = output->m_pending.startIn(output->m_mixer);
         void *data = nullptr;
         if (pa_stream_begin_write(stream, &data, &bytes) < 0 || !data)
             return;
         output->m_mixer.render(static_cast<std::int16_t *>(data), bytes / sizeof(std::int16_t));
         pa_stream_write(stream, data, bytes, nullptr, 0, PA_SEEK_RELATIVE);
         if (toneStarts)
-            output->m_handedOver = std::chrono::steady_clock::now().time_since_epoch().count();
+            output->noteHandedOver();
     }
 
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
     std::atomic<State> m_state {State::Connecting};
-    std::atomic<std::chrono::steady_clock::rep> m_handedOver {0};
     // Below: only under the main loop's lock.
     Mixer m_mixer;
-    const Samples *m_pending = nullptr;
-    std::chrono::steady_clock::time_point m_pendingSince;
-    std::array<Samples, 9> m_crossings;
-    Samples m_plate;
+    PendingTone m_pending;
 };
 
 } // namespace

@@ -10,6 +10,8 @@
 
 #include "mixer.h"
 
+#include <array>
+#include <atomic>
 #include <chrono>
 #include <memory>
 
@@ -38,5 +40,41 @@ public:
 
 /// Starts connecting to the desktop's sound server; the output's state says how it went.
 std::unique_ptr<SoundOutput> openSoundOutput();
+
+/// What the outputs through a sound server share: the tones made once, the moment the last one
+/// was handed over.
+class MixingOutput : public SoundOutput {
+public:
+    MixingOutput();
+
+    void playCrossing(int line) final;
+    void playPlate() final;
+    std::chrono::steady_clock::time_point lastToneHandedOver() const final;
+
+protected:
+    /// Has the output start the tone as soon as it can.
+    virtual void play(const Samples *tone) = 0;
+    /// Called by the output's thread once a tone's first samples are handed over.
+    void noteHandedOver();
+
+private:
+    std::array<Samples, 9> m_crossings;
+    Samples m_plate;
+    std::atomic<std::chrono::steady_clock::rep> m_handedOver {0};
+};
+
+/// A tone asked for on the program's thread and started on the output's when it next renders,
+/// both under the output's lock. One asked for more than 50 ms before is dropped: late, it
+/// would mislead more than help.
+class PendingTone {
+public:
+    void ask(const Samples *tone);
+    /// Starts the tone asked for in the mixer, if still fresh; true if it did.
+    bool startIn(Mixer &mixer);
+
+private:
+    const Samples *m_tone = nullptr;
+    std::chrono::steady_clock::time_point m_askedAt;
+};
 
 } // namespace korvane::sound
