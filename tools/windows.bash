@@ -292,7 +292,7 @@ windows_build() {
 # model's and the centring's), and those with widgets, which run on Qt's offscreen platform (Linux's QT_QPA_PLATFORM does
 # not reach a Windows program, so it is named on the command line).
 windows_model_suites=(test_drops test_motion test_step test_allocations test_charge_estimate
-                      test_long_run test_centring)
+                      test_long_run test_centring test_sound)
 windows_suites=("${windows_model_suites[@]}" test_renderer test_dialogs test_zoom_box
                 test_control_panel test_main_window_layout test_handler_guard
                 test_accessibility test_desktop_identity test_keyboard_route test_event_storm)
