@@ -23,6 +23,7 @@
 #include "layout_colours.h"
 #include "modal.h"
 #include "step.h"
+#include "translated_number.h"
 #include "zoom_box.h"
 
 #include <QAction>
@@ -138,7 +139,8 @@ void Tmilikanfrm::connectHandlers()
 
 ViewSettings Tmilikanfrm::viewSettings() const
 {
-    return {Scalebx->isChecked(), threadcb->isChecked(), zsh->x(), zsh->y()};
+    return {Scalebx->isChecked(), threadcb->isChecked(), zsh->x(), zsh->y(),
+            readingDecimalSeparator()};
 }
 
 QSize Tmilikanfrm::outerSize() const
@@ -245,7 +247,7 @@ void Tmilikanfrm::oilbtClick()
 {
     ++m_steps;
     if (step(m_state).stopwatchCounted)
-        timerlb->setText(QString::fromStdString(stopwatchText(m_state.StopwatchTenths)));
+        timerlb->setText(shownTime(m_state.StopwatchTenths));
     Addbt->setEnabled(m_state.AddOilEnabled);
     capbtClick();
 }
@@ -360,7 +362,7 @@ void Tmilikanfrm::toggleStopwatchAndTell(bool byTheButton)
 void Tmilikanfrm::resetbtClick()
 {
     resetStopwatch(m_state);
-    timerlb->setText(QStringLiteral("0.0 s"));
+    timerlb->setText(shownTime(0));
     startbt->setAccessibleDescription(
         stopwatchDescription(m_state.StopwatchRunning, timerlb->text()));
     // Start's new description tells the time to a reader on it. At Stop readers keep to the new

@@ -257,7 +257,7 @@ void Tmilikanfrm::dressControls()
     // The button tells the time it stopped at, so that asking a reader where the focus is gives
     // it: startbtClick and resetbtClick rewrite it.
     startbt->setAccessibleDescription(stopwatchDescription(false, QStringLiteral("0.0 s")));
-    timerlb->setText(QStringLiteral("0.0 s"));
+    timerlb->setText(shownTime(0));
     // A fixed name, so that a reader does not hear every tenth while the stopwatch runs.
     presentAs(timerlb, Presentation::Stopwatch);
     timerlb->setAccessibleName(tr("Stopwatch"));

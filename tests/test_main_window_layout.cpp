@@ -19,13 +19,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
@@ -82,6 +85,59 @@ QList<QImage> windowPictures()
     }
     QToolTip::hideText();
     return pictures;
+}
+
+// The underlined letters that several things share where one Alt+letter reaches them all at
+// once, as "scope Alt+X: owner, owner": the window's menu titles and controls (each control with
+// every caption it shows), the items of each menu, and each dialog's buttons. Empty when every
+// letter has one owner.
+QStringList sharedAltLetters()
+{
+    using Owners = QMap<QString, QSet<QString>>; // letter -> owners
+    QMap<QString, Owners> scopes;
+    const auto add = [&scopes](const QString &scope, const QString &owner, const QString &text) {
+        const QKeySequence letter = QKeySequence::mnemonic(text);
+        if (!letter.isEmpty())
+            scopes[scope][letter.toString()].insert(owner);
+    };
+    const auto controls = [&add](QWidget *window, const QString &scope) {
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            if (button->isVisibleTo(window))
+                add(scope, button->objectName(), button->text());
+        }
+    };
+
+    Tmilikanfrm window;
+    for (QAction *title : window.menuBar()->actions()) {
+        add(QStringLiteral("window"), title->menu()->objectName(), title->text());
+        for (QAction *item : title->menu()->actions())
+            add(title->menu()->objectName(), item->objectName(), item->text());
+    }
+    for (QAction *item : window.findChild<QMenu *>(QStringLiteral("PopupMenu1"))->actions())
+        add(QStringLiteral("PopupMenu1"), item->objectName(), item->text());
+    // The buttons whose caption says what a press does, in both of their states.
+    controls(&window, QStringLiteral("window"));
+    for (const char *name : {"onoff", "startbt", "freezebt"})
+        window.findChild<QAbstractButton *>(QLatin1String(name))->click();
+    controls(&window, QStringLiteral("window"));
+
+    Tconstfrm constants;
+    controls(&constants, QStringLiteral("Constants"));
+    Taboutboxp about;
+    controls(&about, QStringLiteral("About"));
+
+    QStringList shared;
+    for (auto scope = scopes.cbegin(); scope != scopes.cend(); ++scope) {
+        for (auto letter = scope->cbegin(); letter != scope->cend(); ++letter) {
+            if (letter->size() < 2)
+                continue;
+            QStringList owners(letter->cbegin(), letter->cend());
+            owners.sort();
+            shared << QStringLiteral("%1 %2: %3")
+                          .arg(scope.key(), letter.key(), owners.join(QLatin1String(", ")));
+        }
+    }
+    return shared;
 }
 
 // The captions of one language that do not fit their controls at the layout's sizes and fonts,
@@ -647,54 +703,87 @@ private slots:
         const QStringList faults = captionsThatDoNotFit();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
     }
+    // No Alt+letter reaches two things at once in a translation. English keeps the letters it
+    // has always had, four of which are shared; the keyboard router moves through those.
+    void altLettersUniqueInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("shared");
+        QTest::addRow("en") << "en"
+                            << QStringList {"Options1 Alt+V: Samecharge2, Variable1",
+                                            "window Alt+F: Edit1, flipcb, freezebt",
+                                            "window Alt+O: Options1, onoff",
+                                            "window Alt+S: startbt, threadcb"};
+        for (const char *language : {"de", "es", "fr", "pt_BR"})
+            QTest::addRow("%s", language) << QString::fromLatin1(language) << QStringList();
+    }
+    void altLettersUniqueInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, shared);
+        Translations translations;
+        translations.install(QLocale(language));
+        QCOMPARE(sharedAltLetters().join(QLatin1String("; ")), shared.join(QLatin1String("; ")));
+    }
     // The Constants dialog in full school terms, and the numbers that the translations carry
-    // in the notation of the user's country, which a language's file serves several of.
+    // in the notation of the user's country, which a language's file serves several of. The
+    // stopwatch and the scale labels follow that notation in a translation; the English program
+    // keeps their point wherever it runs.
     void constantsInFullTermsInEveryLocale_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("sameRadius");
-        QTest::addRow("en_US") << "en_US"
-                               << QStringList {"Air Density = 1.25 kg/m³",
-                                               "Oil Density = 857 kg/m³", "Plate Separation = 1 mm",
-                                               "Air Viscosity = 1.80e-5 N s /m²",
-                                               "Gravity = 9.8 m/s²"}
-                               << "Same &Radius (4e-7 m)";
+        QTest::addColumn<QString>("stopwatch");
+        const QStringList english {"Air Density = 1.25 kg/m³", "Oil Density = 857 kg/m³",
+                                   "Plate Separation = 1 mm", "Air Viscosity = 1.80e-5 N s /m²",
+                                   "Gravity = 9.8 m/s²"};
+        QTest::addRow("en_US") << "en_US" << english << "Same &Radius (4e-7 m)"
+                               << "0.0 s";
+        QTest::addRow("en_DE") << "en_DE" << english << "Same &Radius (4e-7 m)"
+                               << "0.0 s";
         const QStringList german {"Luftdichte = 1,25 kg/m³", "Öldichte = 857 kg/m³",
                                   "Plattenabstand = 1 mm", "Luftviskosität = 1,80·10⁻⁵ N·s/m²",
                                   "Fallbeschleunigung = 9,8 m/s²"};
-        QTest::addRow("de_DE") << "de_DE" << german << "Gleicher &Radius (0,4 µm)";
+        QTest::addRow("de_DE") << "de_DE" << german << "Gleicher &Radius (0,4 µm)"
+                               << "0,0 s";
         QStringList swiss = german;
         swiss.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
-        QTest::addRow("de_CH") << "de_CH" << swiss << "Gleicher &Radius (0.4 µm)";
-        const QStringList spanish {"Densidad del aire = 1,25 kg/m³",
-                                   "Densidad del aceite = 857 kg/m³",
-                                   "Separación entre placas = 1 mm",
-                                   "Viscosidad del aire = 1,80·10⁻⁵ N·s/m²", "Gravedad = 9,8 m/s²"};
-        QTest::addRow("es_ES") << "es_ES" << spanish << "Mismo &radio (0,4 µm)";
+        QTest::addRow("de_CH") << "de_CH" << swiss << "Gleicher &Radius (0.4 µm)"
+                               << "0.0 s";
+        const QStringList spanish {
+            "Densidad del aire = 1,25 kg/m³", "Densidad del aceite = 857 kg/m³",
+            "Distancia entre placas = 1 mm", "Viscosidad del aire = 1,80·10⁻⁵ N·s/m²",
+            "Aceleración de la gravedad = 9,8 m/s²"};
+        QTest::addRow("es_ES") << "es_ES" << spanish << "Mismo &radio (0,4 µm)"
+                               << "0,0 s";
         QStringList mexican = spanish;
         mexican.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
-        QTest::addRow("es_MX") << "es_MX" << mexican << "Mismo &radio (0.4 µm)";
+        QTest::addRow("es_MX") << "es_MX" << mexican << "Mismo &radio (0.4 µm)"
+                               << "0.0 s";
         QTest::addRow("fr_FR") << "fr_FR"
-                               << QStringList {"Masse volumique de l'air = 1,25 kg/m³",
-                                               "Masse volumique de l'huile = 857 kg/m³",
+                               << QStringList {"Masse volumique de l’air = 1,25 kg/m³",
+                                               "Masse volumique de l’huile = 857 kg/m³",
                                                "Distance entre les plaques = 1 mm",
-                                               "Viscosité de l'air = 1,80·10⁻⁵ N·s/m²",
-                                               "Pesanteur g = 9,8 m/s²"}
-                               << "Même &rayon (0,4 µm)";
+                                               "Viscosité de l’air = 1,80·10⁻⁵ N·s/m²",
+                                               "Intensité de la pesanteur = 9,8 m/s²"}
+                               << "Même &rayon (0,4 µm)"
+                               << "0,0 s";
         QTest::addRow("pt_BR") << "pt_BR"
                                << QStringList {"Densidade do ar = 1,25 kg/m³",
                                                "Densidade do óleo = 857 kg/m³",
                                                "Distância entre as placas = 1 mm",
                                                "Viscosidade do ar = 1,80·10⁻⁵ N·s/m²",
-                                               "Gravidade = 9,8 m/s²"}
-                               << "Mesmo &raio (0,4 µm)";
+                                               "Aceleração da gravidade = 9,8 m/s²"}
+                               << "Mesmo &raio (0,4 µm)"
+                               << "0,0 s";
     }
     void constantsInFullTermsInEveryLocale()
     {
         QFETCH(QString, locale);
         QFETCH(QStringList, lines);
         QFETCH(QString, sameRadius);
+        QFETCH(QString, stopwatch);
         // The user's notation for this row only.
         struct DefaultLocale {
             QLocale before;
@@ -711,6 +800,8 @@ private slots:
         QCOMPARE(shown, lines);
         Tmilikanfrm window;
         QCOMPARE(window.findChild<QAction *>(QStringLiteral("SameMass1"))->text(), sameRadius);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("timerlb"))->text(), stopwatch);
+        QCOMPARE(window.viewSettings().decimalSeparator, stopwatch.mid(1, 1));
     }
 };
 

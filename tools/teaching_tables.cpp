@@ -191,17 +191,18 @@ std::string readingsText(const Readings &readings, bool shares = true)
     if (readings.empty())
         return "over 10 min";
     std::string text;
-    int shown = 0;
+    int shown = 0, total = 0;
+    for (const auto &entry : readings)
+        total += entry.second;
     for (const auto &[tenths, count] : readings) {
         if (!text.empty())
             text += " or ";
         text += stopwatchText(tenths);
         if (shares && readings.size() > 1) {
             // The shares are rounded so that they add up to 100 %.
-            const int share = shown + count == Phases
-                ? 100 - (shown * 100 + Phases / 2) / Phases
-                : ((shown + count) * 100 + Phases / 2) / Phases -
-                    (shown * 100 + Phases / 2) / Phases;
+            const int share = shown + count == total
+                ? 100 - (shown * 100 + total / 2) / total
+                : ((shown + count) * 100 + total / 2) / total - (shown * 100 + total / 2) / total;
             text += " (" + std::to_string(share) + " %)";
         }
         shown += count;
@@ -263,8 +264,9 @@ void endBlock()
     std::cout << "<!-- end of tables -->\n";
 }
 
-/// The constants, as the students' formulas use them.
-void constantsTable(const char *name)
+/// The constants, as the students' formulas use them; the worksheet leaves out e, which the
+/// students are to find.
+void constantsTable(const char *name, bool withCharge = true)
 {
     beginBlock(name);
     std::cout << "| Quantity | Value |\n|---|---|\n"
@@ -276,8 +278,9 @@ void constantsTable(const char *name)
               << "| plate separation d | " << fixed(constants::PlateSeparation * 1000, 0)
               << " mm |\n"
               << "| one scale division | " << fixed(constants::PlateSeparation * 100, 1)
-              << " mm |\n"
-              << "| elementary charge e (to check the result) | " << ChargeUnit << " |\n";
+              << " mm |\n";
+    if (withCharge)
+        std::cout << "| elementary charge e (to check the result) | " << ChargeUnit << " |\n";
     endBlock();
 }
 
@@ -288,7 +291,7 @@ void pictureScale()
     beginBlock("picture-scale");
     std::cout << "The picture shows " << constants::PlateGap - 1
               << " pixels to the millimetre: one pixel stands for " << fixed(micrometresPerPixel, 2)
-              << " µm, one division of 0.1 mm for " << Division << " pixels. The scale lines lie "
+              << " µm, one division of 0.1 mm for " << Division << " pixels.\nThe scale lines lie "
               << Division
               << " pixels apart, from the upper "
                  "plate down to the 0.9 line; the lower plate is drawn "
@@ -296,36 +299,86 @@ void pictureScale()
               << " pixels below the upper one, so the last gap, from the "
                  "0.9 line to the lower plate, is "
               << constants::PlateGap - 9 * Division
-              << " pixels: time drops between scale lines only. The drops are drawn larger than "
-                 "they are, so that they can be seen:";
+              << " pixels: time drops between scale lines only.\nThe drops are drawn larger than "
+                 "they are, so that they can be seen:\n\n";
     for (int radius : Radii) {
         Drop drop;
         drop.Radius = radius;
-        std::cout << (radius == Radii[0] ? " " : ", ") << "a " << micrometres(radius) << " drop ("
-                  << fixed(2 * radius / 10.0, 1) << " µm across, "
-                  << fixed(2 * radius / 10.0 / micrometresPerPixel, 2) << " of a pixel) as "
-                  << dropSize(drop) << " pixels";
+        std::cout << "- a " << micrometres(radius) << " drop (" << fixed(2 * radius / 10.0, 1)
+                  << " µm across, " << fixed(2 * radius / 10.0 / micrometresPerPixel, 2)
+                  << " of a pixel) as " << dropSize(drop) << " pixels\n";
     }
-    std::cout << ".\n";
     endBlock();
+}
+
+/// Every height at which Add Oil can spray a drop in Variable mode [px], from the model's own
+/// spraying: the dice give each value of the height's draw in turn and the lowest of the others.
+std::vector<int32_t> sprayHeights()
+{
+    class EachHeight : public RandomSource {
+    public:
+        int32_t R(int32_t n) override
+        {
+            // The second of each drop's four draws is its height.
+            if (m_draw++ % 4 != 1)
+                return 0;
+            m_last = n;
+            return std::min(m_height, n - 1);
+        }
+        int32_t m_height = 0, m_last = 1;
+
+    private:
+        int m_draw = 0;
+    };
+    std::vector<int32_t> heights;
+    EachHeight dice;
+    do {
+        ApparatusState state;
+        initialiseApparatus(state);
+        addOil(state, DropMode::Variable, dice);
+        heights.push_back(state.slot(1).Y);
+        ++dice.m_height;
+    } while (dice.m_height < dice.m_last);
+    return heights;
+}
+
+/// What perfectly timed students read over `divisions` from the first scale line at or below
+/// where each drop was sprayed, over every spray height that leaves room for the divisions
+/// above the 0.9 line, and how many heights give each reading.
+Readings sprayedReadings(int radius, int divisions)
+{
+    static const std::vector<int32_t> heights = sprayHeights();
+    Readings readings;
+    for (int32_t y : heights) {
+        int from = scaleLine(1);
+        while (from < y)
+            from += Division;
+        const int to = from + divisions * Division;
+        if (to > scaleLine(9))
+            continue;
+        if (const std::optional<int32_t> tenths = timeBetween(oneDrop(radius, 0, y), from, to))
+            ++readings[*tenths];
+    }
+    return readings;
+}
+
+double micrometresPerSecond(double pixelsPerStep)
+{
+    return pixelsPerStep * constants::StepsPerSecond * 1000.0 / (constants::PlateGap - 1);
 }
 
 void fallingTable()
 {
     beginBlock("falling");
-    std::cout << "| Radius | Moves per 0.1 s | Speed of fall | One division (0.1 mm) takes | "
-                 "A perfectly timed student reads | Over five divisions (0.5 mm) |\n"
+    std::cout << "| Radius | Speed of fall | One division (0.1 mm) takes | "
+                 "The stopwatch reads | Five divisions (0.5 mm) take | The stopwatch reads |\n"
                  "|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
         const double fall = displacement(radius, 0);
-        const int from = timingStart(fall);
-        std::cout << "| " << micrometres(radius) << " | " << fixed(fall, 5) << " px | "
-                  << fixed(fall * constants::StepsPerSecond * 1000.0 / (constants::PlateGap - 1), 2)
+        std::cout << "| " << micrometres(radius) << " | " << fixed(micrometresPerSecond(fall), 2)
                   << " µm/s | " << exactTime(fall, 1) << " | "
-                  << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 1, fall))) << " | "
-                  << exactTime(fall, 5) << ": "
-                  << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 5, fall)))
-                  << " |\n";
+                  << readingsText(sprayedReadings(radius, 1)) << " | " << exactTime(fall, 5)
+                  << " | " << readingsText(sprayedReadings(radius, 5)) << " |\n";
     }
     // Drops sprayed in on the middle line sit on it at once: the first division is timed from
     // the spraying, and each later one starts where the one before ended.
@@ -343,15 +396,25 @@ void fallingTable()
     endBlock();
 }
 
+/// What the model does in one step of 0.1 s, for the developers' notes on the lesson documents.
+void modelStepTable()
+{
+    beginBlock("model-steps");
+    std::cout
+        << "| Radius | Falls per 0.1 s, supply off | Push of one charge at 50 V, per 0.1 s |\n"
+           "|---|---|---|\n";
+    for (int radius : Radii)
+        std::cout << "| " << micrometres(radius) << " | " << fixed(displacement(radius, 0), 5)
+                  << " px | " << fixed(pushPerCharge(radius), 5) << " px |\n";
+    endBlock();
+}
+
 void balanceTable()
 {
     beginBlock("balance");
-    std::cout
-        << "| Radius | Push of one charge at 50 V, per 0.1 s | 1 e | 2 e | 3 e | 4 e | 5 e |\n"
-           "|---|---|---|---|---|---|---|\n";
+    std::cout << "| Radius | 1 e | 2 e | 3 e | 4 e | 5 e |\n|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
-        std::cout << "| " << micrometres(radius) << " | " << fixed(pushPerCharge(radius), 5)
-                  << " px |";
+        std::cout << "| " << micrometres(radius) << " |";
         for (int charges = 1; charges <= 5; ++charges)
             std::cout << ' ' << voltageCell(balanceVoltage(radius, charges)) << " |";
         std::cout << '\n';
@@ -399,8 +462,8 @@ void sameChargeTable(const char *name, int charge)
         std::cout << "| " << micrometres(radius) << " | "
                   << readingsText(sweepReadings(radius, 0, from, lineAfter(from, 1, fall)), false)
                   << " | " << voltageCell(balanceVoltage(radius, std::abs(charge))) << " | "
-                  << (moves < 0 ? "rises " : "falls ") << fixed(std::fabs(moves), 5)
-                  << " px per 0.1 s | "
+                  << (moves < 0 ? "rises" : "falls") << " one division in " << exactTime(moves, 1)
+                  << " | "
                   << readingsText(sweepReadings(radius, charge, onFrom, lineAfter(onFrom, 1, moves),
                                                 FullScale, polarity),
                                   false)
@@ -540,7 +603,7 @@ void classTable(const std::vector<Measured> &measured)
     beginBlock("class");
     std::cout << "| Drop | Radius | Sprayed in, below the upper plate | Timed from line to line | "
                  "Fall, the stopwatch shows | "
-                 "Flip Voltage | Balance at | Charge found | in e | Nearest whole number | "
+                 "[Flip Voltage] | Balance at | Charge found | in e | Nearest whole number | "
                  "The drop carries |\n"
                  "|---|---|---|---|---|---|---|---|---|---|---|\n";
     std::map<int, std::vector<double>> speeds;
@@ -551,7 +614,7 @@ void classTable(const std::vector<Measured> &measured)
         const double height = (m.drop.Y - constants::PlateTop) * 1000.0 *
             constants::PlateSeparation / (constants::PlateGap - 1);
         std::cout << "| " << m.number << " | " << micrometres(m.drop.Radius) << " | "
-                  << fixed(height, 2) << " mm | ";
+                  << fixed(height, 3) << " mm | ";
         if (m.divisions == 0) {
             ++tooLow;
             std::cout << "too low: below the 0.8 line | | | | | | | " << signedNumber(m.drop.Charge)
@@ -566,7 +629,7 @@ void classTable(const std::vector<Measured> &measured)
                       << signedNumber(m.drop.Charge) << " |\n";
             continue;
         }
-        std::cout << (m.drop.Charge > 0 ? "on" : "off") << " | ";
+        std::cout << (m.drop.Charge > 0 ? "ticked" : "not ticked") << " | ";
         if (!found(m)) {
             std::cout << "not even at 50 V | | | | " << signedNumber(m.drop.Charge) << " |\n";
             continue;
@@ -578,7 +641,7 @@ void classTable(const std::vector<Measured> &measured)
             std::fabs(m.charges - whole) > std::fabs(worst->charges - std::round(worst->charges)))
             worst = &m;
         largestDifference = std::max(largestDifference, m.estimate / m.charges - 1);
-        std::cout << voltageText(*m.setting, ".") << " | "
+        std::cout << fixed(*m.setting / 100.0, 2) << " V | "
                   << fixed(m.charges * ElementaryCharge * 1e19, 2) << tenToThe(-19) << " C | "
                   << fixed(m.charges, 2) << " | " << fixed(whole, 0) << " | "
                   << signedNumber(m.drop.Charge) << " |\n";
@@ -586,34 +649,35 @@ void classTable(const std::vector<Measured> &measured)
     std::cout << "\n"
               << tooLow << " of the " << measured.size()
               << " drops were sprayed below the 0.8 line and cannot be timed over a division "
-                 "with the supply off (a student lifts such a drop with the field first). "
-                 "The speeds found for drops of one radius spread with the timing:";
-    bool first = true;
+                 "with the supply off (a student lifts such a drop with the field first).\n"
+                 "The speeds found for drops of one radius spread with the timing:\n\n";
     for (const auto &[radius, list] : speeds) {
         const auto [low, high] = std::minmax_element(list.begin(), list.end());
-        std::cout << (first ? " " : "; ") << micrometres(radius) << " ("
+        std::cout << "- " << micrometres(radius) << ", "
                   << (list.size() == 1 ? "one drop" : std::to_string(list.size()) + " drops")
-                  << "), " << fixed(*low * 1e6, 2);
+                  << ": " << fixed(*low * 1e6, 2);
         if (fixed(*high * 1e6, 2) != fixed(*low * 1e6, 2))
             std::cout << " to " << fixed(*high * 1e6, 2);
         std::cout << " µm/s (exactly "
                   << fixed(displacement(radius, 0) * constants::StepsPerSecond * 1000.0 /
                                (constants::PlateGap - 1),
                            2)
-                  << ")";
-        first = false;
+                  << ")\n";
     }
-    std::cout << ".";
+    std::cout << "\n";
     if (worst)
-        std::cout << " The charge furthest from a whole number is drop " << worst->number << "'s, "
-                  << fixed(worst->charges, 2) << " e";
+        std::cout << "The charge furthest from a whole number is drop " << worst->number << "'s, "
+                  << fixed(worst->charges, 2) << " e.\n";
     if (misread == 0)
-        std::cout << ", and every nearest whole number is the charge the drop carries.";
+        std::cout << "Every nearest whole number is the charge the drop carries.\n";
     else
-        std::cout << "; " << misread << " of the charges round to the wrong whole number.";
-    std::cout << " The program's own estimate, hidden from the students, takes the drop's mass "
-                 "with the oil's density alone and comes out "
-              << fixed(largestDifference * 100, 2) << " % higher from the same readings.\n";
+        std::cout << misread << " of the charges round to the wrong whole number.\n";
+    endBlock();
+    beginBlock("program-estimate");
+    std::cout << "For the drops of the class's results, the program's own charge estimate, which "
+                 "takes the drop's mass with the oil's density alone, comes out at most "
+              << fixed(largestDifference * 100, 2)
+              << " % higher than the guide's formula from the same readings.\n";
     endBlock();
 }
 
@@ -706,28 +770,49 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     for (const Measured &m : measured)
         if (found(m))
             usable.push_back(&m);
-    std::vector<double> q; // [1e-19 C]
+    // The charges as printed, to two decimals [1e-19 C]: every sum is worked from these, as the
+    // class works it from the board.
+    std::vector<double> q;
     for (const Measured *m : usable)
-        q.push_back(m->charges * ElementaryCharge * 1e19);
+        q.push_back(std::round(m->charges * ElementaryCharge * 1e21) / 100);
+
+    // The teacher's n: the whole number nearest q / e; the class finds the same groups from the
+    // histogram's gaps.
+    std::vector<int> numbers;
+    std::vector<std::size_t> misnumbered;
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        numbers.push_back(static_cast<int>(std::lround(usable[i]->charges)));
+        if (numbers[i] != std::abs(usable[i]->drop.Charge))
+            misnumbered.push_back(i);
+    }
 
     beginBlock("many-drops");
     std::cout << "Eight groups spray " << measured.size() / 10 * 10 << " drops in all; "
               << usable.size()
-              << " of them can be timed and balanced. Their charges, in units of 10⁻¹⁹ C, in the "
-                 "order measured:\n\n";
+              << " of them can be timed and balanced.\nTheir charges, in units of 10⁻¹⁹ C, in the "
+                 "order measured, each with the whole number n nearest to q / e after it, "
+                 "marked † where n is not the number of charges the drop carries:\n\n";
     for (std::size_t i = 0; i < q.size(); ++i)
-        std::cout << (i == 0 ? "" : i % 12 == 0 ? ",\n" : ", ") << fixed(q[i], 2);
+        std::cout << (i == 0           ? ""
+                          : i % 8 == 0 ? ",\n"
+                                       : ", ")
+                  << fixed(q[i], 2) << " (" << numbers[i]
+                  << (std::find(misnumbered.begin(), misnumbered.end(), i) == misnumbered.end()
+                          ? ")"
+                          : "†)");
     std::cout << "\n\n";
+    for (std::size_t i : misnumbered)
+        std::cout << "- Drop " << i + 1 << ": " << fixed(q[i], 2) << tenToThe(-19) << " C is "
+                  << fixed(usable[i]->charges, 2) << " e, nearest " << numbers[i]
+                  << "; the drop carries " << signedNumber(usable[i]->drop.Charge) << ".\n";
+    if (!misnumbered.empty())
+        std::cout << "\n";
 
-    // The teacher's n: the whole number nearest q / e; the class finds the same groups from the
-    // histogram's gaps.
     double sumQ = 0, sumN = 0, sumNQ = 0, sumNN = 0;
-    int wrong = 0, largest = 0;
+    int wrong = static_cast<int>(misnumbered.size()), largest = 0;
     for (std::size_t i = 0; i < q.size(); ++i) {
-        const double n = std::round(usable[i]->charges);
-        if (n != std::abs(usable[i]->drop.Charge))
-            ++wrong;
-        largest = std::max(largest, static_cast<int>(n));
+        const double n = numbers[i];
+        largest = std::max(largest, numbers[i]);
         sumQ += q[i];
         sumN += n;
         sumNQ += n * q[i];
@@ -738,10 +823,11 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
     std::cout << "Numbered by the nearest whole number of " << ChargeUnit << ", the "
               << usable.size() << " drops carry 1 to " << largest << " charges ("
               << (wrong == 0 ? "every one right" : std::to_string(wrong) + " numbered wrongly")
-              << "). Σq = " << fixed(sumQ, 2) << tenToThe(-19) << " C and Σn = " << fixed(sumN, 0)
-              << ", so Σq/Σn = " << fixed(byRatio, 3) << tenToThe(-19)
+              << ").\nFrom the charges as printed, Σq = " << fixed(sumQ, 2) << tenToThe(-19)
+              << " C and Σn = " << fixed(sumN, 0) << ", so Σq/Σn = " << fixed(byRatio, 3)
+              << tenToThe(-19)
               << " C; the line through the origin that fits the points best has the slope "
-              << fixed(bySlope, 3) << tenToThe(-19) << " C. The program's e is " << ChargeUnit
+              << fixed(bySlope, 3) << tenToThe(-19) << " C.\nThe program's e is " << ChargeUnit
               << ": the class is "
               << fixed(std::fabs(byRatio / (ElementaryCharge * 1e19) - 1) * 100, 1) << " % off.\n";
     endBlock();
@@ -819,28 +905,20 @@ void manyDrops(const std::vector<Measured> &measured, const std::string &folder)
 }
 
 /// How the readings' uncertainty carries into the charge: q ∝ t^(-3/2) / U, so
-/// δq/q = (3/2) δt/t + δU/U.
+/// δq/q = (3/2) δt/t + δU/U, with δt the reading error and δU half the range of voltages over
+/// which the balanced drop looks still.
 void uncertaintyTable()
 {
     beginBlock("uncertainty");
-    std::cout << "| Radius | One division takes | ±0.1 s gives in q | Charges that blur together | "
-                 "Five divisions take | ±0.1 s gives in q | Charges that blur together | "
-                 "The balance looks still over |\n"
+    std::cout << "| Radius | The balance looks still over | One division takes | "
+                 "The charge is uncertain by | Charges that blur together | Five divisions take | "
+                 "The charge is uncertain by | Charges that blur together |\n"
                  "|---|---|---|---|---|---|---|---|\n";
     for (int radius : Radii) {
         const double fall = displacement(radius, 0);
-        std::cout << "| " << micrometres(radius);
-        for (int divisions : {1, 5}) {
-            const double t = exactSeconds(fall, divisions);
-            const double relative = 1.5 * ReadingError / t;
-            // Charges n and n + 1 blur together once n times the uncertainty reaches half a charge.
-            const int blurred = static_cast<int>(std::ceil(0.5 / relative));
-            std::cout << " | " << fixed(t, 2) << " s | ±" << fixed(relative * 100, 1) << " % | "
-                      << (blurred > LargestCharge ? "none (from " + std::to_string(blurred) + " e)"
-                                                  : "from " + std::to_string(blurred) + " e");
-        }
         // The slider settings around the balance of the smallest charge the supply can hold at
-        // which the drop moves less than a pixel in ten seconds.
+        // which the drop moves less than a pixel in ten seconds. A drop with n charges balances
+        // at 1/n of the voltage over a window 1/n as wide, so δU/U holds for every charge.
         int charges = 1;
         while (balanceVoltage(radius, charges) > 50.0)
             ++charges;
@@ -849,8 +927,20 @@ void uncertaintyTable()
             if (std::fabs(displacement(radius, -charges, setting, +1)) * StillSteps < 1.0)
                 ++still;
         const double volts = balanceVoltage(radius, charges);
-        std::cout << " | " << fixed(still / 100.0, 2) << " V around " << fixed(volts, 2) << " V ("
-                  << charges << " e), ±" << fixed(still / 200.0 / volts * 100, 1) << " % |\n";
+        const double voltageError = still / 200.0 / volts;
+        std::cout << "| " << micrometres(radius) << " | " << fixed(still / 100.0, 2) << " V around "
+                  << fixed(volts, 2) << " V (" << charges << " e): ±"
+                  << fixed(voltageError * 100, 1) << " %";
+        for (int divisions : {1, 5}) {
+            const double t = exactSeconds(fall, divisions);
+            const double relative = 1.5 * ReadingError / t + voltageError;
+            // Charges n and n + 1 blur together once n times the uncertainty reaches half a charge.
+            const int blurred = static_cast<int>(std::ceil(0.5 / relative));
+            std::cout << " | " << fixed(t, 2) << " s | ±" << fixed(relative * 100, 1) << " % | "
+                      << (blurred > LargestCharge ? "none (from " + std::to_string(blurred) + " e)"
+                                                  : "from " + std::to_string(blurred) + " e");
+        }
+        std::cout << " |\n";
     }
     endBlock();
 }
@@ -863,9 +953,11 @@ int main(int argc, char **argv)
     const std::vector<Measured> classroom = measureClass(1909, 2);
     const std::vector<Measured> manyGroups = measureClass(1913, 8);
     constantsTable("constants");
+    constantsTable("worksheet-constants", false);
     pictureScale();
     fallingTable();
     balanceTable();
+    modelStepTable();
     classTable(classroom);
     manyDrops(manyGroups, pictures);
     uncertaintyTable();

@@ -152,9 +152,9 @@ windows_dll_folders() {
 }
 
 # The program's folder as installed: korvane.exe, the DLLs it imports, the Windows platform
-# plugin and the licences.
+# plugin, the licences and the lesson documents as PDF (docs/<language>/, from tools/dev docs).
 windows_stage() {
-    local build=$1 qt=$2 stage=$3 version=$4 folders
+    local build=$1 qt=$2 stage=$3 version=$4 docs=$5 folders language
     mapfile -t folders < <(windows_dll_folders "$qt")
     rm -rf "$stage"
     mkdir -p "$stage/platforms"
@@ -166,6 +166,11 @@ windows_stage() {
     windows_copy_imports "$stage" "$stage/platforms/qwindows.dll" -- "${folders[@]}"
     # Debian's MinGW runtime DLLs carry their debugging information: a tenth of the size without.
     find "$stage" -name '*.dll' -exec $windows_triplet-strip --strip-unneeded {} +
+    for language in "$docs"/*/; do
+        language=$(basename "$language")
+        mkdir -p "$stage/docs/$language"
+        cp "$docs/$language"/*.pdf "$stage/docs/$language/"
+    done
     sed 's/$/\r/' /usr/share/common-licenses/GPL-3 >"$stage/COPYING.txt"
     sed 's/$/\r/' /usr/share/common-licenses/LGPL-3 >"$stage/COPYING.LESSER.txt"
     sed 's/$/\r/' >"$stage/README.txt" <<TEXT
@@ -178,7 +183,9 @@ Korvane is free software under the GNU General Public License, version 3 or late
 MinGW-w64 GCC runtime (libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll) under the
 GCC Runtime Library Exception. The DLLs may be replaced by compatible builds of your own.
 
-Start korvane.exe.
+Start korvane.exe. The teacher's guide, the students' worksheet and the guide for blind
+students are in docs, as PDF, in English (en, with Letter-size copies), German (de), Spanish
+(es), French (fr) and Brazilian Portuguese (pt_BR).
 TEXT
 }
 
@@ -203,11 +210,15 @@ windows_build() {
     qt=$(windows_qt) || exit 1
     echo "== tools/dev windows: Qt ready in $qt after $((SECONDS - start)) s"
 
+    # The lesson documents, built on this machine as tools/dev docs builds them.
+    . tools/docs.bash
+    docs_build
+
     windows_configure "$build" "$qt"
     cmake --build "$build" --target korvane -j "$jobs"
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
     stage=$windows_dir/stage/Korvane-$version
-    windows_stage "$build" "$qt" "$stage" "$version"
+    windows_stage "$build" "$qt" "$stage" "$version" build/docs
 
     local zip=$windows_dir/korvane-$version-win64.zip setup=$windows_dir/korvane-$version-setup.exe
     rm -f "$zip" "$setup"
@@ -407,8 +418,12 @@ windows_test_program() {
 
     wine "$setup" /S && wineserver -w
     windows_check "silent install into $installed" test -f "$installed/korvane.exe" || return 1
-    windows_check "Start-menu entry" \
-        test -f "$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk" || return 1
+    local menu="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane"
+    windows_check "Start-menu entries: $(cd "$menu" 2>/dev/null && ls | paste -sd, -)" \
+        test -f "$menu/Korvane.lnk" -a -f "$menu/Teacher's guide.lnk" -a -f "$menu/Worksheet.lnk" ||
+        return 1
+    windows_check "the guides installed" test -f "$installed/docs/en/teaching.pdf" \
+        -a -f "$installed/docs/de/worksheet.pdf" || return 1
     windows_check "Apps and features: $(wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -o 'DisplayVersion.*' | tr -s ' ')" \
         windows_has_key "$uninstall_key" || return 1
 

@@ -98,11 +98,11 @@
     <message>
         <source>Falling, %1 s a division, %2</source>
         <extracomment>The followed drop: %1 seconds it takes for a scale division; %2 where it is.</extracomment>
-        <translation>Fällt, %1 s je Teilstrich, %2</translation>
+        <translation>Fällt, %1 s je Skalenteil, %2</translation>
     </message>
     <message>
         <source>Rising, %1 s a division, %2</source>
-        <translation>Steigt, %1 s je Teilstrich, %2</translation>
+        <translation>Steigt, %1 s je Skalenteil, %2</translation>
     </message>
     <message>
         <source>Sound is not available</source>
@@ -155,6 +155,14 @@
     <message>
         <source>Unexpected error</source>
         <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
     </message>
 </context>
 <context>
@@ -246,7 +254,7 @@
     <message>
         <source>Un&amp;Freeze Screen</source>
         <extracomment>Lets the drops and the stopwatch go on again.</extracomment>
-        <translation>&amp;Bild freigeben</translation>
+        <translation>&amp;Weiterlaufen</translation>
     </message>
     <message>
         <source>Zoom Box: click and drag to move</source>
@@ -267,7 +275,7 @@
     </message>
     <message>
         <source>&amp;Add Oil</source>
-        <translation>Öl &amp;sprühen</translation>
+        <translation>Öl s&amp;prühen</translation>
     </message>
     <message>
         <source> Show Scale</source>
@@ -305,7 +313,7 @@
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation> &amp;Hilfslinie</translation>
+        <translation> Hilfs&amp;linie</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>

@@ -93,7 +93,7 @@
     <message>
         <source>Hanging still, %1</source>
         <extracomment>The followed drop, the field holding it; %1 where it is, as &quot;near line 0.5&quot;.</extracomment>
-        <translation>Suspendida, %1</translation>
+        <translation>Inmóvil, %1</translation>
     </message>
     <message>
         <source>Falling, %1 s a division, %2</source>
@@ -158,6 +158,14 @@
     </message>
 </context>
 <context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
+    </message>
+</context>
+<context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
@@ -199,7 +207,7 @@
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
-        <translation>Separación entre placas = 1 mm</translation>
+        <translation>Distancia entre placas = 1 mm</translation>
     </message>
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
@@ -209,7 +217,7 @@
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Gravedad = %1 m/s</translation>
+        <translation>Aceleración de la gravedad = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -290,7 +298,7 @@
     <message>
         <source> &amp;Flip Voltage</source>
         <extracomment>Reverses the polarity of the plates. The leading blank keeps the text off the check box.</extracomment>
-        <translation> In&amp;vertir</translation>
+        <translation> In&amp;vertir U</translation>
     </message>
     <message>
         <source>Timer</source>

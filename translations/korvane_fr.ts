@@ -32,7 +32,7 @@
     <message>
         <source>Stopwatch: %1</source>
         <extracomment>%1: the time read aloud, as &quot;12.3 seconds&quot;.</extracomment>
-        <translation>Chronomètre : %1</translation>
+        <translation>Chronomètre&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 volts</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Sound is not available: the crossings are spoken.</source>
-        <translation>Pas de son : les passages sont annoncés à voix haute.</translation>
+        <translation>Pas de son&#xa0;: les passages sont annoncés à voix haute.</translation>
     </message>
     <message>
         <source>Reached the upper plate</source>
@@ -93,7 +93,7 @@
     <message>
         <source>Hanging still, %1</source>
         <extracomment>The followed drop, the field holding it; %1 where it is, as &quot;near line 0.5&quot;.</extracomment>
-        <translation>En suspens, %1</translation>
+        <translation>Immobile, %1</translation>
     </message>
     <message>
         <source>Falling, %1 s a division, %2</source>
@@ -123,7 +123,7 @@
     <message>
         <source>Not a voltage: %1</source>
         <extracomment>%1: what the student typed for a voltage in the zoom box.</extracomment>
-        <translation>Ce n’est pas une tension : %1</translation>
+        <translation>Ce n’est pas une tension&#xa0;: %1</translation>
     </message>
     <message>
         <source>The supply is off</source>
@@ -138,7 +138,7 @@
     <name>korvane::ErrorMessage</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; n&apos;est pas une valeur à virgule flottante valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur à virgule flottante valide</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
@@ -158,6 +158,14 @@
     </message>
 </context>
 <context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
+    </message>
+</context>
+<context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
@@ -174,7 +182,7 @@
     </message>
     <message>
         <source>Oil-drop measurement of the elementary charge</source>
-        <translation>Mesure de la charge élémentaire avec des gouttelettes d&apos;huile</translation>
+        <translation>Mesure de la charge élémentaire avec des gouttelettes d’huile</translation>
     </message>
     <message>
         <source>A simulation for the physics classroom</source>
@@ -190,12 +198,12 @@
     <message>
         <source>Air Density = 1.25 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last. Write the value as %1 (1,25 or 1.25, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Masse volumique de l&apos;air = %1 kg/m</translation>
+        <translation>Masse volumique de l’air = %1 kg/m</translation>
     </message>
     <message>
         <source>Oil Density = 857 kg/m</source>
         <extracomment>A superscript 3 follows the text (kg/m cubed): keep the unit last.</extracomment>
-        <translation>Masse volumique de l&apos;huile = 857 kg/m</translation>
+        <translation>Masse volumique de l’huile = 857 kg/m</translation>
     </message>
     <message>
         <source>Plate Separation = 1 mm</source>
@@ -204,12 +212,12 @@
     <message>
         <source>Air Viscosity = 1.80e-5 N s /m</source>
         <extracomment>A superscript 2 follows the text (N s/m squared): keep the unit last. Write 1.80 as %1 (1,80 or 1.80, as the user&apos;s regional settings have it) and the power of ten as ·10⁻⁵.</extracomment>
-        <translation>Viscosité de l&apos;air = %1·10⁻⁵ N·s/m</translation>
+        <translation>Viscosité de l’air = %1·10⁻⁵ N·s/m</translation>
     </message>
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Pesanteur g = %1 m/s</translation>
+        <translation>Intensité de la pesanteur = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -221,27 +229,27 @@
     <message>
         <source>&amp;Off</source>
         <extracomment>Switches the supply off; the caption says what a press does.</extracomment>
-        <translation>&amp;Arrêt</translation>
+        <translation>Arrê&amp;t</translation>
     </message>
     <message>
         <source>&amp;On</source>
         <extracomment>Switches the supply on; the caption says what a press does.</extracomment>
-        <translation>M&amp;arche</translation>
+        <translation>&amp;Marche</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
         <extracomment>Stops the stopwatch.</extracomment>
-        <translation>Sto&amp;p</translation>
+        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>Starts the stopwatch.</extracomment>
-        <translation>Dé&amp;part</translation>
+        <translation>&amp;Départ</translation>
     </message>
     <message>
         <source>&amp;Freeze Screen</source>
         <extracomment>Stops the drops and the stopwatch where they are.</extracomment>
-        <translation>Fige&amp;r l&apos;image</translation>
+        <translation>Fige&amp;r l’image</translation>
     </message>
     <message>
         <source>Un&amp;Freeze Screen</source>
@@ -281,7 +289,7 @@
     </message>
     <message>
         <source>&amp;Clean Up</source>
-        <translation>&amp;Nettoyer</translation>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
         <source>Voltage</source>
@@ -382,7 +390,7 @@
     </message>
     <message>
         <source>The square of the apparatus view that the zoom picture magnifies</source>
-        <translation>Le carré de la vue que l&apos;image de la loupe agrandit</translation>
+        <translation>Le carré de la vue que l’image de la loupe agrandit</translation>
     </message>
     <message>
         <source>Control panel</source>
@@ -394,7 +402,7 @@
     </message>
     <message>
         <source>Supply switch</source>
-        <translation>Interrupteur de l&apos;alimentation</translation>
+        <translation>Interrupteur de l’alimentation</translation>
     </message>
     <message>
         <source>Voltage across the plates</source>

@@ -158,6 +158,14 @@
     </message>
 </context>
 <context>
+    <name>korvane::Readings</name>
+    <message>
+        <source>point</source>
+        <extracomment>Write &quot;regional&quot;: in this language the stopwatch and the scale labels then take the user&apos;s decimal separator (1,8 s or 1.8 s), as the voltage does. English keeps the point.</extracomment>
+        <translation>regional</translation>
+    </message>
+</context>
+<context>
     <name>korvane::Taboutboxp</name>
     <message>
         <source>Product Name: Korvane</source>
@@ -209,7 +217,7 @@
     <message>
         <source>Gravity = 9.8 m/s</source>
         <extracomment>A superscript 2 follows the text (m/s squared): keep the unit last. Write the value as %1 (9,8 or 9.8, as the user&apos;s regional settings have it).</extracomment>
-        <translation>Gravidade = %1 m/s</translation>
+        <translation>Aceleração da gravidade = %1 m/s</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -305,7 +313,7 @@
     <message>
         <source> &amp;Show Thread</source>
         <extracomment>A reference line across the apparatus view. The leading blank keeps the text off the check box.</extracomment>
-        <translation> &amp;Linha guia</translation>
+        <translation> Linha gu&amp;ia</translation>
     </message>
     <message>
         <source>Z O O M    B O X</source>
@@ -374,7 +382,7 @@
     </message>
     <message>
         <source>Apparatus view</source>
-        <translation>Vista da montagem</translation>
+        <translation>Visualização da montagem</translation>
     </message>
     <message>
         <source>Zoom box</source>
@@ -438,7 +446,7 @@
     </message>
     <message>
         <source>Apparatus view menu</source>
-        <translation>Menu da vista da montagem</translation>
+        <translation>Menu da visualização da montagem</translation>
     </message>
     <message>
         <source>Same Radius, %1 micrometres</source>

@@ -374,7 +374,8 @@ void drawPictures(Canvas &apparatusCanvas, Canvas &zoomCanvas, std::deque<Pictur
         for (int n = 1; n <= 9; ++n) {
             apparatusCanvas.penDotted = true;
             const int y = state.PlateTop + n * (state.PlateGap / 10);
-            apparatus.text(5, y - 8, QStringLiteral("0.") + QString::number(n));
+            apparatus.text(5, y - 8,
+                           QLatin1Char('0') + settings.decimalSeparator + QString::number(n));
             apparatus.line(QPoint(20, y), QPoint(width - 20, y));
         }
     }

@@ -20,6 +20,7 @@ struct ViewSettings {
     bool showThread = false; ///< the "Show Thread" check box
     int zoomLeft = 40; ///< the zoom box's left edge, in the apparatus frame's coordinates
     int zoomTop = 32; ///< the zoom box's top edge, likewise
+    QString decimalSeparator = QStringLiteral("."); ///< of the scale labels, "0.1" to "0.9"
 };
 
 /// Where the apparatus picture lies inside its frame, and the zoom picture's size.

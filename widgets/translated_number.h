@@ -9,10 +9,20 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace korvane {
 
 /// The text with its "%1" replaced by value, written with `decimals` decimals in the notation of
 /// the default QLocale; a text without "%1" unchanged.
 QString withNumber(const QString &text, double value, int decimals);
+
+/// The decimal separator of the numbers the program writes with a point of its own, the
+/// stopwatch and the scale labels: the point in English, and in a translation the user's
+/// regional separator, as the voltage has it.
+QString readingDecimalSeparator();
+
+/// The stopwatch's text for a count of tenths, "1.8 s", with that separator.
+QString shownTime(int32_t tenths);
 
 } // namespace korvane

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 ; The Korvane installer for 64-bit Windows 10 and 11: for the current user, without
-; administrator rights, with a Start-menu entry, an entry in "Apps and features" and an
-; uninstaller that leaves nothing behind. /S installs (and uninstalls) silently.
+; administrator rights, with a Start-menu folder (the program, and the teacher's guide and the
+; worksheet in the user's language), an entry in "Apps and features" and an uninstaller that
+; leaves nothing behind. /S installs (and uninstalls) silently.
 ;
 ; tools/dev windows calls it as
 ;   makensis -DVERSION=<version> -DSTAGE=<folder of the program> -DFILES=<file list>
@@ -48,6 +49,23 @@ LangString NeedsWindows10 ${LANG_FRENCH} "Korvane nécessite Windows 10 ou 11 en
 LangString NeedsWindows10 ${LANG_SPANISH} "Korvane necesita Windows 10 u 11 de 64 bits."
 LangString NeedsWindows10 ${LANG_PORTUGUESEBR} "O Korvane precisa do Windows 10 ou 11 de 64 bits."
 
+; The lesson documents in the installer's language (docs\<language>\*.pdf in the stage).
+LangString DocLanguage ${LANG_ENGLISH} "en"
+LangString DocLanguage ${LANG_GERMAN} "de"
+LangString DocLanguage ${LANG_FRENCH} "fr"
+LangString DocLanguage ${LANG_SPANISH} "es"
+LangString DocLanguage ${LANG_PORTUGUESEBR} "pt_BR"
+LangString TeachersGuide ${LANG_ENGLISH} "Teacher's guide"
+LangString TeachersGuide ${LANG_GERMAN} "Leitfaden für Lehrkräfte"
+LangString TeachersGuide ${LANG_FRENCH} "Guide de l’enseignant"
+LangString TeachersGuide ${LANG_SPANISH} "Guía del profesor"
+LangString TeachersGuide ${LANG_PORTUGUESEBR} "Guia do professor"
+LangString Worksheet ${LANG_ENGLISH} "Worksheet"
+LangString Worksheet ${LANG_GERMAN} "Arbeitsblatt"
+LangString Worksheet ${LANG_FRENCH} "Fiche de travail"
+LangString Worksheet ${LANG_SPANISH} "Hoja de trabajo"
+LangString Worksheet ${LANG_PORTUGUESEBR} "Folha de atividades"
+
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Korvane"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Korvane ${VERSION} setup"
@@ -72,7 +90,13 @@ Section
     SetOutPath "$INSTDIR"
     File /r "${STAGE}\*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    CreateShortCut "$SMPROGRAMS\Korvane.lnk" "$INSTDIR\korvane.exe" "" "$INSTDIR\korvane.exe" 0
+    CreateDirectory "$SMPROGRAMS\Korvane"
+    CreateShortCut "$SMPROGRAMS\Korvane\Korvane.lnk" "$INSTDIR\korvane.exe" "" \
+        "$INSTDIR\korvane.exe" 0
+    CreateShortCut "$SMPROGRAMS\Korvane\$(TeachersGuide).lnk" \
+        "$INSTDIR\docs\$(DocLanguage)\teaching.pdf"
+    CreateShortCut "$SMPROGRAMS\Korvane\$(Worksheet).lnk" \
+        "$INSTDIR\docs\$(DocLanguage)\worksheet.pdf"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Korvane"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -87,7 +111,9 @@ Section
 SectionEnd
 
 Section "Uninstall"
-    Delete "$SMPROGRAMS\Korvane.lnk"
+    ; Every entry of the folder, whatever language the installer spoke.
+    Delete "$SMPROGRAMS\Korvane\*.lnk"
+    RMDir "$SMPROGRAMS\Korvane"
     ; Only what was installed, so that a folder chosen by hand keeps the user's own files.
     !include "${FILES}"
     Delete "$INSTDIR\uninstall.exe"
