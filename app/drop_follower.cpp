@@ -6,10 +6,10 @@
 
 #include "accessibility.h"
 #include "apparatus_renderer.h"
+#include "desktop.h"
 #include "timeline.h"
 #include "zoom_box.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -99,7 +99,7 @@ QPoint DropFollower::boxCentre() const
 
 bool DropFollower::following() const
 {
-    return m_listening || QAccessible::isActive();
+    return m_listening || screenReaderKnown();
 }
 
 bool DropFollower::soundReady() const

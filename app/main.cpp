@@ -95,7 +95,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(korvane::appId());
 
     korvane::Tmilikanfrm window;
-    window.show();
+    // Shown as it is: show() would let a platform that fills the screen with a new window (a
+    // browser page) do so; the window keeps its fixed size everywhere.
+    window.setVisible(true);
     QTimer::singleShot(0, &window, &korvane::Tmilikanfrm::startUp);
     return QApplication::exec();
 }

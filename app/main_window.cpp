@@ -21,6 +21,7 @@
 #include "handler_guard.h"
 #include "image_view.h"
 #include "layout_colours.h"
+#include "modal.h"
 #include "step.h"
 #include "translated_number.h"
 #include "zoom_box.h"
@@ -416,12 +417,12 @@ void Tmilikanfrm::distxtChange()
 
 void Tmilikanfrm::Showconstants1Click()
 {
-    constfrm->exec();
+    showModally(*constfrm);
 }
 
 void Tmilikanfrm::about1Click()
 {
-    aboutboxp->exec();
+    showModally(*aboutboxp);
 }
 
 void Tmilikanfrm::startUp()
@@ -450,7 +451,7 @@ void Tmilikanfrm::FormActivate()
         freezebtClick();
     aboutboxp->setTexts(Taboutboxp::productLine(), Taboutboxp::caption(),
                         Taboutboxp::versionLine());
-    aboutboxp->exec();
+    showModally(*aboutboxp);
 }
 
 void Tmilikanfrm::FormDeactivate()

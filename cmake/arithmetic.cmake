@@ -9,7 +9,10 @@ if(MSVC OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
     add_compile_options(/fp:precise)
 else()
     add_compile_options(-ffp-contract=off -fno-fast-math)
-    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$" AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # Emscripten calls WebAssembly "x86", whose doubles are binary64 already and which has no
+    # x87 to avoid.
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$" AND CMAKE_SIZEOF_VOID_P EQUAL 4
+       AND NOT EMSCRIPTEN)
         add_compile_options(-msse2 -mfpmath=sse)
     endif()
 endif()

@@ -6,13 +6,13 @@
 #include "accessibility.h"
 
 #include "bevel_panel.h"
+#include "desktop.h"
 #include "dialog_keeper.h"
 #include "handler_guard.h"
 #include "korvane_version.h"
 #include "layout_colours.h"
 #include "legacy_fonts.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -259,7 +259,7 @@ void Taboutboxp::FormActivate()
     m_ticks = 0;
     // A screen reader takes longer than 4 s to read the box: with one running, the box waits
     // to be closed (Escape), rather than cut the reader off.
-    if (m_tag == 0 && !QAccessible::isActive())
+    if (m_tag == 0 && !screenReaderKnown())
         Timer1->start();
 }
 

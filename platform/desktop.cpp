@@ -4,6 +4,7 @@
 
 #include "desktop.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -68,6 +69,15 @@ private:
 bool onWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool screenReaderKnown()
+{
+#ifdef Q_OS_WASM
+    return false;
+#else
+    return QAccessible::isActive();
+#endif
 }
 
 QSize outerSize(const QWidget &window)

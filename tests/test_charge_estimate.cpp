@@ -312,6 +312,13 @@ private slots:
             german = german || std::setlocale(LC_ALL, name);
         QVERIFY2(german, "no German locale: run through CTest, which makes it with localedef");
         const std::string comma = std::localeconv()->decimal_point;
+#ifdef __EMSCRIPTEN__
+        // The browser's C library takes every locale's name and writes every number alike.
+        if (comma != ",") {
+            std::setlocale(LC_ALL, previous.c_str());
+            QSKIP("the C library of a WebAssembly build has no locale with a decimal comma");
+        }
+#endif
         const Extended parsed = parseNumberText("0.0001", ".");
         const auto n = estimateCharge(apparatusAt(5000), "10", "0.0001", ".");
         const std::string text = n ? formatEstimate(*n, ".") : std::string();

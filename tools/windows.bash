@@ -19,6 +19,8 @@ windows_test_packages=("${windows_packages[@]}" fonts-liberation2 fonts-dejavu-c
 
 windows_dir=$PWD/build/windows
 windows_triplet=x86_64-w64-mingw32
+. tools/qt-source.bash
+qt_source_caller="tools/dev windows"
 
 # Stops with one line naming the cause.
 windows_fail() {
@@ -31,64 +33,6 @@ windows_fail() {
 # architecture's Qt installed beside it, dpkg-query would print both versions.
 windows_host_qt_version() {
     dpkg-query -W -f='${Version}' "qt6-base-dev:$(dpkg --print-architecture)" 2>/dev/null
-}
-
-# This machine's own apt sources with deb-src in place of deb, in a private apt configuration
-# under the build folder: the host's package lists and caches stay untouched, and no host name
-# lives in the repository.
-windows_apt_setup() {
-    local apt=$1 file
-    rm -rf "$apt/sources.list.d"
-    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial"
-    : >"$apt/sources.list"
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$file" ] && sed -n 's/^[ \t]*deb[ \t]/deb-src /p' "$file" >>"$apt/sources.list"
-    done
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$file" ] || continue
-        sed 's/^\([Tt]ypes:\).*/\1 deb-src/' "$file" >"$apt/sources.list.d/${file##*/}"
-    done
-}
-
-windows_apt() {
-    local apt=$windows_dir/apt
-    apt-get -q -o Dir::Etc::SourceList="$apt/sources.list" \
-        -o Dir::Etc::SourceParts="$apt/sources.list.d" -o Dir::State::Lists="$apt/lists" \
-        -o Dir::Cache="$apt/cache" "$@"
-}
-
-# Fetches the Debian source of the host's Qt, checks the .dsc's signature against Debian's
-# keyrings and unpacks it (dpkg-source checks the tarballs against the .dsc's checksums and
-# applies Debian's patches). Prints the unpacked folder.
-windows_qt_source() {
-    local version=$1 source=$windows_dir/qt-source dsc keyring keyrings=()
-    dsc=$source/qt6-base_${version#*:}.dsc
-    windows_apt_setup "$windows_dir/apt"
-    windows_apt update >"$windows_dir/apt/update.log" 2>&1 ||
-        windows_fail "apt-get update of the source indices failed (see $windows_dir/apt/update.log)"
-    rm -rf "$source" && mkdir -p "$source"
-    (cd "$source" && windows_apt source --download-only "qt6-base=$version") \
-        >"$windows_dir/apt/source.log" 2>&1 ||
-        windows_fail "no Qt source for the host's version $version in the apt sources"
-    for keyring in /usr/share/keyrings/debian-keyring.gpg \
-        /usr/share/keyrings/debian-maintainers.gpg; do
-        [ -f "$keyring" ] && keyrings+=(--keyring "$keyring")
-    done
-    # A key the installed keyring does not hold yet (a security upload newer than the keyring
-    # package) leaves the source authenticated as apt fetched it: by its checksums in the
-    # archive's signed source index. Any other failure of the signature stops the build.
-    if gpgv "${keyrings[@]}" "$dsc" >"$source/gpgv.log" 2>&1; then
-        echo "== tools/dev windows: $(basename "$dsc") signed by a key in Debian's keyring" >&2
-    elif grep -q 'No public key' "$source/gpgv.log" &&
-        ! grep -q 'BAD signature' "$source/gpgv.log"; then
-        echo "== tools/dev windows: $(basename "$dsc") signed by a key Debian's keyring here lacks" \
-            "($(grep -o 'using .*' "$source/gpgv.log" | head -1)); taken as apt authenticated it" >&2
-    else
-        windows_fail "the signature of $(basename "$dsc") does not check out against Debian's keyring"
-    fi
-    dpkg-source --no-check -x "$dsc" "$source/qtbase" >"$source/dpkg-source.log" 2>&1 ||
-        windows_fail "dpkg-source could not unpack $(basename "$dsc")"
-    echo "$source/qtbase"
 }
 
 # What of Qt is built: Core, Gui, Widgets and Test with the Windows platform plugin and the
@@ -134,7 +78,7 @@ windows_qt() {
         echo "== tools/dev windows: going on with the Qt build in $build" >&2
     else
         # A failure inside $( ) ends only the subshell: stop here too.
-        source=$(windows_qt_source "$version") || exit 1
+        source=$(qt_source "$version" "$windows_dir") || exit 1
         rm -rf "$build"
         mkdir -p "$build"
         echo "== tools/dev windows: configuring Qt (log: $build/configure.log)" >&2

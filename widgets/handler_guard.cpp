@@ -5,6 +5,7 @@
 #include "handler_guard.h"
 
 #include "charge_estimate.h"
+#include "modal.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,9 +20,11 @@ constexpr char MessageContext[] = "korvane::ErrorMessage";
 
 void showMessageBox(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), withPeriod(message),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    auto *box = new QMessageBox(QMessageBox::Critical, QCoreApplication::applicationName(),
+                                withPeriod(message), QMessageBox::Ok, QApplication::activeWindow());
+    // Gone once closed, whether the showing waited for that or not.
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    showModally(*box);
 }
 
 ErrorReporter &currentReporter()
