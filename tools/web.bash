@@ -212,6 +212,7 @@ web_qt_build() {
 web_configure() {
     local build=$1 qt=$2
     shift 2
+    mkdir -p "$(dirname "$build")"
     web_in "EMSDK=/usr/share/emscripten '$qt/bin/qt-cmake' -S . -B '$build' -G Ninja \
         -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/\$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)/cmake \
