@@ -249,6 +249,8 @@ public:
     void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override
     {
+        if (!isValid())
+            return QRect();
         const QRect shown = menu()->actionGeometry(m_item);
         return QRect(menu()->mapToGlobal(shown.topLeft()), shown.size());
     }
@@ -256,6 +258,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state;
+        if (!isValid())
+            return state;
         state.invisible = !menu()->isVisible() || !m_item->isVisible();
         state.focused = menu()->activeAction() == m_item;
         state.focusable = true;
