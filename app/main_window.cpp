@@ -226,8 +226,8 @@ void Tmilikanfrm::closeEvent(QCloseEvent *event)
 void Tmilikanfrm::capbtClick()
 {
     m_renderer.redraw(m_state, viewSettings());
-    capacitor->update();
-    zim->update();
+    capacitor->updateChanged();
+    zim->updateChanged();
     // Rewritten only when the number changes, so that a reader is not told ten times a second.
     if (const int floating = floatingDrops(m_state); floating != m_describedDrops) {
         m_describedDrops = floating;

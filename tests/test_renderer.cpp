@@ -5,12 +5,15 @@
 // The apparatus picture and the zoom picture, sampled at the pixels that matter: the plates'
 // rows, the signs' cells, the scale's rows, the thread's column and the drops' boxes.
 #include "apparatus_renderer.h"
+#include "image_view.h"
 #include "model_fixtures.h"
 #include "picture_colours.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 #include <functional>
@@ -133,6 +136,21 @@ int scaleRow(int n)
 {
     return UpperPlate + n * 30;
 }
+
+// The parts of a widget its paint events have covered.
+class PaintedArea : public QObject {
+public:
+    explicit PaintedArea(QWidget &widget) { widget.installEventFilter(this); }
+    QRegion area;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            area += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 } // namespace
 
@@ -567,6 +585,67 @@ private slots:
         QCOMPARE(count(picture, QRect(0, scaleRow(1) - 8, PlateLeft, 12), Red), 0);
         QVERIFY(count(picture, QRect(0, scaleRow(1) - 8, PlateLeft, 12), Black) > 0);
         QCOMPARE(count(picture, QRect(PlateLeft, scaleRow(1) + 1, 300, 1), Black), 0);
+    }
+
+    // A step repaints the squares of the picture view where the picture changed: every changed
+    // pixel, and little else.
+    void viewRepaintsWhatChanged_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addRow("a drop falls") << 1.0 << QPoint(300, 100) << QPoint(300, 101);
+        QTest::addRow("at the narrow squares of the right and bottom edges")
+            << 1.0 << QPoint(755, 320) << QPoint(754, 323);
+        QTest::addRow("a drop falls, at 150 %") << 1.5 << QPoint(301, 101) << QPoint(301, 103);
+        QTest::addRow("nothing moves") << 1.0 << QPoint(300, 100) << QPoint(300, 100);
+    }
+    void viewRepaintsWhatChanged()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        ApparatusState state = fixtures::apparatus();
+        addDrop(state, from.x(), from.y(), 8);
+        ApparatusRenderer renderer;
+        renderer.setDevicePixelRatio(ratio);
+        renderer.redraw(state, settings(true));
+        ImageView view(QStringLiteral("capacitor"), nullptr);
+        view.resize(constants::PictureWidth, constants::PictureHeight);
+        view.setPicture(&renderer.screenApparatusPicture());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCoreApplication::processEvents();
+        const QImage before = renderer.screenApparatusPicture().copy();
+
+        PaintedArea painted(view);
+        state.slot(1).X = to.x();
+        state.slot(1).Y = to.y();
+        state.exactY(1) = to.y();
+        renderer.redraw(state, settings(true));
+        view.updateChanged();
+        QCoreApplication::processEvents();
+
+        const QImage &after = renderer.screenApparatusPicture();
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                if (after.pixel(x, y) == before.pixel(x, y))
+                    continue;
+                ++changed;
+                const QPoint layout(qFloor(x / ratio), qFloor(y / ratio));
+                QVERIFY2(painted.area.contains(layout),
+                         qPrintable(QStringLiteral("%1, %2 not repainted").arg(x).arg(y)));
+            }
+        }
+        QCOMPARE(changed == 0, from == to);
+        QCOMPARE(painted.area.isEmpty(), from == to);
+        // Two squares of 32 device pixels each way at the most, where the whole picture is
+        // 765 x 336.
+        const QRect bounds = painted.area.boundingRect();
+        QVERIFY2(bounds.width() <= 64 && bounds.height() <= 64,
+                 qPrintable(
+                     QStringLiteral("%1 x %2 repainted").arg(bounds.width()).arg(bounds.height())));
     }
 };
 

@@ -8,7 +8,71 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 namespace korvane {
+
+namespace {
+
+// Squares of this many device pixels are compared and repainted whole: small enough that a
+// drop's move repaints little, large enough that a picture full of drops stays a few rectangles.
+constexpr int Tile = 32;
+
+// The squares in which the picture differs from the copy, which is brought up to date; in the
+// picture's layout pixels. A copy of another size or format is replaced and all of it changed.
+QRegion changedSquares(const QImage &picture, QImage &copy)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    const auto layout = [ratio, &picture](const QRect &device) {
+        const QRect whole(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+        return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
+                      device.height() / ratio)
+            .toAlignedRect()
+            .intersected(whole);
+    };
+    if (copy.size() != picture.size() || copy.format() != picture.format() ||
+        copy.devicePixelRatio() != ratio || picture.depth() < 8) {
+        copy = picture.copy();
+        return layout(picture.rect());
+    }
+    const int bytesPerPixel = picture.depth() / 8;
+    const int columns = (picture.width() + Tile - 1) / Tile;
+    std::vector<char> changed(columns);
+    QRegion region;
+    for (int top = 0; top < picture.height(); top += Tile) {
+        const int bottom = std::min(top + Tile, picture.height());
+        std::fill(changed.begin(), changed.end(), 0);
+        for (int y = top; y < bottom; ++y) {
+            const uchar *now = picture.constScanLine(y);
+            const uchar *before = copy.constScanLine(y);
+            // Most rows are unchanged: one comparison of the whole row settles them.
+            if (std::memcmp(now, before, picture.width() * bytesPerPixel) == 0)
+                continue;
+            for (int column = 0; column < columns; ++column) {
+                const int left = column * Tile * bytesPerPixel;
+                const int width = std::min(Tile, picture.width() - column * Tile) * bytesPerPixel;
+                if (!changed[column] && std::memcmp(now + left, before + left, width) != 0)
+                    changed[column] = 1;
+            }
+        }
+        for (int column = 0; column < columns; ++column) {
+            if (!changed[column])
+                continue;
+            const QRect square(column * Tile, top, std::min(Tile, picture.width() - column * Tile),
+                               bottom - top);
+            for (int y = square.top(); y <= square.bottom(); ++y)
+                std::memcpy(copy.scanLine(y) + square.left() * bytesPerPixel,
+                            picture.constScanLine(y) + square.left() * bytesPerPixel,
+                            square.width() * bytesPerPixel);
+            region += layout(square);
+        }
+    }
+    return region;
+}
+
+} // namespace
 
 ImageView::ImageView(const QString &name, QWidget *parent) : QWidget(parent)
 {
@@ -19,7 +83,17 @@ ImageView::ImageView(const QString &name, QWidget *parent) : QWidget(parent)
 void ImageView::setPicture(const QImage *picture)
 {
     m_picture = picture;
+    m_shown = QImage();
     update();
+}
+
+void ImageView::updateChanged()
+{
+    if (!m_picture)
+        return;
+    const QRegion changed = changedSquares(*m_picture, m_shown);
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 bool ImageView::event(QEvent *event)

@@ -16,9 +16,14 @@ class ImageView : public QWidget {
 public:
     ImageView(const QString &name, QWidget *parent);
 
-    /// The picture to show; it must outlive the view. Call update() after it changes. A picture
-    /// with a device pixel ratio is shown at its size in layout pixels.
+    /// The picture to show; it must outlive the view. Call updateChanged() after it changes. A
+    /// picture with a device pixel ratio is shown at its size in layout pixels.
     void setPicture(const QImage *picture);
+
+    /// Repaints the parts of the picture that changed since it was set or last updated: where a
+    /// few drops moved, a few small squares rather than the whole picture, which a browser
+    /// would otherwise take in and composite anew ten times a second.
+    void updateChanged();
 
 signals:
     /// A press of any button, at a position in layout pixels.
@@ -38,6 +43,7 @@ private:
     void checkDensity();
 
     const QImage *m_picture = nullptr;
+    QImage m_shown; // a copy of the picture as last updated, to find what changed since
 };
 
 } // namespace korvane
