@@ -597,7 +597,8 @@ private slots:
         QTest::addRow("a drop falls") << 1.0 << QPoint(300, 100) << QPoint(300, 101);
         QTest::addRow("at the narrow squares of the right and bottom edges")
             << 1.0 << QPoint(755, 320) << QPoint(754, 323);
-        QTest::addRow("a drop falls, at 150 %") << 1.5 << QPoint(301, 101) << QPoint(301, 103);
+        QTest::addRow("a drop falls, at a ratio of 1.5")
+            << 1.5 << QPoint(301, 101) << QPoint(301, 103);
         QTest::addRow("nothing moves") << 1.0 << QPoint(300, 100) << QPoint(300, 100);
     }
     void viewRepaintsWhatChanged()
@@ -613,12 +614,14 @@ private slots:
         ImageView view(QStringLiteral("capacitor"), nullptr);
         view.resize(constants::PictureWidth, constants::PictureHeight);
         view.setPicture(&renderer.screenApparatusPicture());
+        PaintedArea painted(view);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTRY_VERIFY(!painted.area.isEmpty()); // shown whole once
         QCoreApplication::processEvents();
         const QImage before = renderer.screenApparatusPicture().copy();
+        painted.area = QRegion();
 
-        PaintedArea painted(view);
         state.slot(1).X = to.x();
         state.slot(1).Y = to.y();
         state.exactY(1) = to.y();

@@ -83,7 +83,8 @@ ImageView::ImageView(const QString &name, QWidget *parent) : QWidget(parent)
 void ImageView::setPicture(const QImage *picture)
 {
     m_picture = picture;
-    m_shown = QImage();
+    // Shown whole by the update below, as it is now.
+    m_shown = picture ? picture->copy() : QImage();
     update();
 }
 
