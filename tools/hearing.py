@@ -262,10 +262,14 @@ text=$(cat)
 printf '%%s\\t%%s\\n' "$(date +%%s%%N)" "$text" >> "%(log)s"
 espeak-ng -v "$1" -s "$2" -p "$3" --stdout -- "$text" |
     paplay --device=speech --latency-msec=20 /dev/stdin 2>/dev/null
+# speech-dispatcher 0.12 takes a failed command for a broken synthesiser and ends the module, and
+# every later utterance with it: what was heard is for the recording to say.
+exit 0
 """
 
     # The generic module's settings: Orca's default rate (speech-dispatcher's 0) is espeak-ng's
-    # normal 170 words a minute, as speech-dispatcher's own espeak-ng module has it.
+    # normal 170 words a minute, as speech-dispatcher's own espeak-ng module has it. Orca 48
+    # asks for the language of the C locale, "c", which is English.
     MODULE = """Debug 0
 GenericExecuteSynth "printf %%s \\'$DATA\\' | %(script)s $LANGUAGE $RATE $PITCH"
 GenericCmdDependency "espeak-ng"
@@ -280,6 +284,7 @@ GenericPitchAdd 50
 GenericPitchMultiply 0.5
 GenericPitchForceInteger 1
 GenericLanguage "en" "en" "utf-8"
+GenericLanguage "c" "en" "utf-8"
 GenericLanguage "en-us" "en-us" "utf-8"
 GenericLanguage "en-gb" "en-gb" "utf-8"
 GenericLanguage "de" "de" "utf-8"
