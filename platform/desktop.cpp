@@ -49,9 +49,9 @@ private:
         // Mends: a frame told after the move that changed it. openbox, taking a full-screen
         // window back, reports no frame at first and its own a little later, with no move
         // between, so the frame is measured once more when it has had time to settle.
-        // Measured: openbox 3.6, Debian 12, Qt 6.4 (tools/desktop-check): the window kept the
-        // size it had fitted to no frame, off centre, in 2 of 14 runs without it; 10 of 10 right
-        // with it.
+        // Measured: openbox 3.6 (tools/desktop-check): the window kept the size it had fitted to
+        // no frame, off centre, without it in 2 of 14 runs on Debian 12 (Qt 6.4) and 1 of 4 on
+        // Debian 13 (Qt 6.8); with it right in 10 of 10 and 4 of 4.
         // Can go: when no supported openbox does so.
         QTimer::singleShot(FrameSettleTime, this, [this] {
             if (m_window->isVisible())
@@ -86,7 +86,9 @@ QSize outerSize(const QWidget &window)
     // outside the size the program sets, and Qt counts Qt's own in the frame; the whole layout
     // stays in view only if the window itself is the fixed size.
     // Measured: KDE Plasma and GNOME on Wayland, Debian 12 (Qt 6.4) and 13 (Qt 6.8), with
-    // tools/desktop-check: 800 x 600 inside the title bar.
+    // tools/desktop-check: 800 x 600 inside the title bar. Without it on Debian 13, GNOME's
+    // window was 800 x 600 with the title bar Qt draws; KWin's, whose frame Qt does not count,
+    // was the same.
     // Can go: never while Wayland leaves the title bar outside the window.
     if (onWayland())
         return window.size();

@@ -7,7 +7,9 @@
 // window menus, wmctrl, KWin's window menu on Wayland, the maximise button Qt draws on Wayland)
 // stands off centre in a frame or on a screen too big for it.
 // Measured: openbox, xfwm4, KWin and GNOME on X11 and Wayland, weston; Debian 12 (Qt 6.4) and
-// 13 (Qt 6.8), tools/desktop-check.
+// 13 (Qt 6.8), tools/desktop-check. Without it on Debian 13 the window stayed full screen on
+// openbox, xfwm4 and KWin (X11 and Wayland) and GNOME on Wayland; mutter on X11 refuses the
+// request itself.
 // Can go: never on its whole; the lifted maximum size (fixed_window.cpp) when weston and Qt no
 // longer need it.
 #pragma once

@@ -23,7 +23,8 @@ void adviseOnPlatformFailure(bool (*said)(QLatin1String words));
 /// Whether a message Qt wrote while starting is one the user need not see.
 /// Mends: Qt 6.8, finding a character type that is not UTF-8 (LANG unset, say), switches to a
 /// UTF-8 one itself and says so in four lines; nothing is left to be done about it.
-/// Measured: Qt 6.8 on Debian 13; Qt 6.4 says nothing.
+/// Measured: Qt 6.8.2 on Debian 13 with LANG unset, the four lines without it and none with it;
+/// Qt 6.4 says nothing.
 /// Can go: never while Qt says it; it harms nothing where Qt is silent.
 inline bool isNeedlessNotice(const QString &message)
 {
