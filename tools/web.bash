@@ -42,11 +42,6 @@ web_qt_patches=(data/web/qt-wasm-no-opengl.patch data/web/qt-wasm-fonts.patch
 . tools/qt-source.bash
 qt_source_caller="tools/dev web"
 
-web_fail() {
-    echo "tools/dev web: $*" >&2
-    exit 1
-}
-
 # Whether a Debian version of emscripten is recent enough.
 web_emscripten_recent() {
     [ -n "$1" ] && dpkg --compare-versions "${1%%[+~-]*}" ge "$web_emscripten_minimum"
@@ -64,7 +59,7 @@ web_root_ready() {
     local stamp=$web_root/korvane-web-root.stamp mirror
     if [ ! -f "$stamp" ]; then
         mirror=$(debian_mirror "$web_release")
-        [ -n "$mirror" ] || web_fail "no Debian mirror in the apt sources"
+        [ -n "$mirror" ] || qt_source_fail "no Debian mirror in the apt sources"
         tools/install-missing debootstrap
         echo "== tools/dev web: a Debian 13 root for the build, once, in $web_root"
         web_unmount
@@ -72,7 +67,7 @@ web_root_ready() {
         mkdir -p "$web_cache"
         debootstrap --variant=minbase "$web_release" "$web_root" "$mirror" \
             >"$web_root.debootstrap.log" 2>&1 ||
-            { tail -5 "$web_root.debootstrap.log" >&2; web_fail "debootstrap failed"; }
+            { tail -5 "$web_root.debootstrap.log" >&2; qt_source_fail "debootstrap failed"; }
         # The release's updates too, from the same mirror.
         echo "deb $mirror $web_release-updates main" >>"$web_root/etc/apt/sources.list"
         : >"$stamp"
@@ -83,7 +78,7 @@ web_root_ready() {
         echo "== tools/dev web: installing the build's packages in the root (log: $web_root.apt.log)"
         web_in "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
             --no-install-recommends ${web_packages[*]}" >"$web_root.apt.log" 2>&1 ||
-            { tail -5 "$web_root.apt.log" >&2; web_fail "the root's packages did not install"; }
+            { tail -5 "$web_root.apt.log" >&2; qt_source_fail "the root's packages did not install"; }
         echo "${web_packages[*]}" >"$stamp"
     fi
 }
@@ -139,7 +134,7 @@ web_environment() {
     fi
     found=$(web_in 'dpkg-query -W -f="\${Version}" emscripten 2>/dev/null || true')
     web_emscripten_recent "$found" ||
-        web_fail "no emscripten $web_emscripten_minimum or newer (Debian 13's package emscripten; found: ${found:-none})"
+        qt_source_fail "no emscripten $web_emscripten_minimum or newer (Debian 13's package emscripten; found: ${found:-none})"
 }
 
 # The Qt for WebAssembly in the cache, built unless it is there for this Qt version, compiler
@@ -147,7 +142,7 @@ web_environment() {
 web_qt() {
     local version upstream prefix stamp wanted
     version=$(web_in 'dpkg-query -W -f="\${Version}" qt6-base-dev 2>/dev/null || true')
-    [ -n "$version" ] || web_fail "qt6-base-dev is not installed where the build runs"
+    [ -n "$version" ] || qt_source_fail "qt6-base-dev is not installed where the build runs"
     upstream=${version#*:} upstream=${upstream%%[+-]*}
     prefix=$web_cache/qt-$upstream-wasm-$web_qt_variant
     stamp=$prefix/korvane-qt.stamp
@@ -179,11 +174,11 @@ web_qt_build() {
     fi
     if ! cmp -s "$applied" <(cat "${web_qt_patches[@]}"); then
         if [ -f "$applied" ]; then
-            patch -d "$source" -R -p1 -s <"$applied" || web_fail "could not take back $applied"
+            patch -d "$source" -R -p1 -s <"$applied" || qt_source_fail "could not take back $applied"
         fi
         rm -f "$applied"
         cat "${web_qt_patches[@]}" | patch -d "$source" -p1 -s ||
-            web_fail "the patches in data/web do not apply to Qt $version"
+            qt_source_fail "the patches in data/web do not apply to Qt $version"
         cat "${web_qt_patches[@]}" >"$applied"
     fi
     # Qt's configure refuses the WebAssembly platform without EMSDK; Debian keeps emscripten
@@ -196,15 +191,15 @@ web_qt_build() {
             -prefix "$prefix" -qt-host-path /usr "${web_qt_options[@]}" -- -G Ninja \
             -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake") \
             >"$build/configure.log" 2>&1 ||
-            { tail -20 "$build/configure.log"; web_fail "configuring Qt failed"; }
+            { tail -20 "$build/configure.log"; qt_source_fail "configuring Qt failed"; }
         echo "$prefix ${web_qt_options[*]}" >"$configured"
     fi
     echo "== tools/dev web: building Qt with $jobs jobs (log: $build/build.log)"
     nice -n 10 cmake --build "$build" -j "$jobs" >"$build/build.log" 2>&1 ||
-        { tail -20 "$build/build.log"; web_fail "building Qt failed"; }
+        { tail -20 "$build/build.log"; qt_source_fail "building Qt failed"; }
     rm -rf "$prefix"
     cmake --install "$build" >"$build/install.log" 2>&1 ||
-        { tail -20 "$build/install.log"; web_fail "installing Qt failed"; }
+        { tail -20 "$build/install.log"; qt_source_fail "installing Qt failed"; }
 }
 
 # Korvane configured in the folder given against the Qt given, where the build runs; the rest are
@@ -218,7 +213,7 @@ web_configure() {
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/\$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)/cmake \
         -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DKORVANE_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations \
         -DCMAKE_COMPILE_WARNING_AS_ERROR=ON $*" >"$build.configure.log" 2>&1 ||
-        { tail -20 "$build.configure.log" >&2; web_fail "configuring the WebAssembly build failed"; }
+        { tail -20 "$build.configure.log" >&2; qt_source_fail "configuring the WebAssembly build failed"; }
 }
 
 # The page's folder: the page, the program (.js and .wasm), Qt's loader, the service worker and
@@ -286,7 +281,7 @@ web_build() {
     echo "== tools/dev web: Qt ready in $qt after $((SECONDS - start)) s"
     web_configure "$build" "$qt"
     web_in "nice -n 10 cmake --build '$build' --target korvane -j $jobs" ||
-        web_fail "building Korvane for WebAssembly failed"
+        qt_source_fail "building Korvane for WebAssembly failed"
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
     qt_version=$(web_in 'dpkg-query -W -f="\${Version}" qt6-base-dev')
     stage=$web_work/stage/korvane-$version-web
@@ -330,7 +325,7 @@ web_test_suites() {
                 cut -c1-200
         fi
     done
-    ((${#built[@]})) || web_fail "no suite built for WebAssembly (see $web_work/suites-build.log)"
+    ((${#built[@]})) || qt_source_fail "no suite built for WebAssembly (see $web_work/suites-build.log)"
     pattern="^($(IFS='|'; echo "${built[*]}"))\$"
     # The German locale of the estimate's test is made by localedef, which the browser's C
     # library does not read: the test runs without it.
@@ -353,7 +348,7 @@ web_linux_reference() {
     nice -n 10 cmake --build build/release --target korvane -j "$jobs" >/dev/null
     exec {xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
     web_xvfb=$!
-    read -r -t 10 display <&"$xvfb" || web_fail "Xvfb did not start"
+    read -r -t 10 display <&"$xvfb" || qt_source_fail "Xvfb did not start"
     DISPLAY=:$display "$program" >/dev/null 2>&1 &
     web_program=$!
     for _ in $(seq 200); do
@@ -371,13 +366,13 @@ web_test() {
     local start=$SECONDS qt status=0 shots=$web_work/shots bare=$web_work/bare
     web_environment
     qt=$(web_qt) || exit 1
-    [ -f "$web_dir/index.html" ] || web_fail "no page in $web_dir: run tools/dev web first"
+    [ -f "$web_dir/index.html" ] || qt_source_fail "no page in $web_dir: run tools/dev web first"
     echo "== tools/dev web-test: the suites under node"
     web_test_suites "$qt" || status=1
 
     echo "== tools/dev web-test: the bare Qt window, built the same way"
     web_in "nice -n 10 cmake --build '$web_work/korvane' --target web_bare_window -j $jobs" \
-        >/dev/null || web_fail "building the bare window failed"
+        >/dev/null || qt_source_fail "building the bare window failed"
     rm -rf "$bare" && mkdir -p "$bare"
     cp "$web_dir"/* "$bare/"
     cp "$web_work/korvane/bench/korvane.js" "$web_work/korvane/bench/korvane.wasm" "$bare/"

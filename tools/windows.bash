@@ -22,12 +22,6 @@ windows_triplet=x86_64-w64-mingw32
 . tools/qt-source.bash
 qt_source_caller="tools/dev windows"
 
-# Stops with one line naming the cause.
-windows_fail() {
-    echo "tools/dev windows: $*" >&2
-    exit 1
-}
-
 # The host's Qt, whose version the cross-built one must match exactly: its moc, rcc and uic
 # generate the code of both. The machine's own architecture's package: with another
 # architecture's Qt installed beside it, dpkg-query would print both versions.
@@ -58,7 +52,7 @@ windows_qt_options=(
 windows_qt() {
     local version upstream prefix stamp wanted source build
     version=$(windows_host_qt_version)
-    [ -n "$version" ] || windows_fail "qt6-base-dev is not installed"
+    [ -n "$version" ] || qt_source_fail "qt6-base-dev is not installed"
     upstream=${version#*:} upstream=${upstream%%[+-]*}
     prefix=${XDG_CACHE_HOME:-$HOME/.cache}/korvane/qt-$upstream-mingw64
     stamp=$prefix/korvane-qt.stamp
@@ -87,14 +81,14 @@ windows_qt() {
             -DCMAKE_INSTALL_PREFIX="$prefix" \
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
             "${windows_qt_options[@]}" >"$build/configure.log" 2>&1 ||
-            { tail -20 "$build/configure.log" >&2; windows_fail "configuring Qt failed"; }
+            { tail -20 "$build/configure.log" >&2; qt_source_fail "configuring Qt failed"; }
         echo "$wanted" >"$build/korvane-qt.wanted"
     fi
     echo "== tools/dev windows: building Qt with $jobs jobs (log: $build/build.log)" >&2
     nice -n 10 cmake --build "$build" -j "$jobs" >"$build/build.log" 2>&1 ||
-        { tail -20 "$build/build.log" >&2; windows_fail "building Qt failed"; }
+        { tail -20 "$build/build.log" >&2; qt_source_fail "building Qt failed"; }
     cmake --install "$build" >"$build/install.log" 2>&1 ||
-        { tail -20 "$build/install.log" >&2; windows_fail "installing Qt failed"; }
+        { tail -20 "$build/install.log" >&2; qt_source_fail "installing Qt failed"; }
     echo "$wanted" >"$stamp"
     echo "$prefix"
 }
@@ -102,8 +96,8 @@ windows_qt() {
 # Stops before any long build when a tool is missing.
 windows_check_tools() {
     command -v $windows_triplet-g++-posix >/dev/null ||
-        windows_fail "no cross compiler ($windows_triplet-g++-posix, from g++-mingw-w64-x86-64-posix)"
-    command -v makensis >/dev/null || windows_fail "no makensis (from nsis)"
+        qt_source_fail "no cross compiler ($windows_triplet-g++-posix, from g++-mingw-w64-x86-64-posix)"
+    command -v makensis >/dev/null || qt_source_fail "no makensis (from nsis)"
 }
 
 # Configures a cross build of Korvane in $1 against the Qt in $2; the rest are CMake options.
@@ -117,7 +111,7 @@ windows_configure() {
         -DKORVANE_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" \
         >"$build.configure.log" 2>&1 ||
-        { tail -20 "$build.configure.log" >&2; windows_fail "configuring the cross build failed"; }
+        { tail -20 "$build.configure.log" >&2; qt_source_fail "configuring the cross build failed"; }
 }
 
 # The DLLs that the Windows binaries named import, found in the folders given after "--",
@@ -227,7 +221,7 @@ windows_build() {
     makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/app/korvane.ico" \
         -DFILES="$windows_dir/uninstall-files.nsh" -DOUTFILE="$setup" \
         -DSIZE_KB="$(du -sk "$stage" | cut -f1)" data/windows/korvane.nsi ||
-        windows_fail "makensis failed"
+        qt_source_fail "makensis failed"
     echo "== tools/dev windows: done after $((SECONDS - start)) s"
     ls -l "$setup" "$zip"
 }
@@ -254,7 +248,7 @@ windows_wine_prefix() {
     rm -rf "$WINEPREFIX"
     wine wineboot -i >"$windows_dir/wineboot.log" 2>&1 || true
     wineserver -w
-    [ -f "$WINEPREFIX/system.reg" ] || windows_fail "wineboot made no Wine prefix (see $windows_dir/wineboot.log)"
+    [ -f "$WINEPREFIX/system.reg" ] || qt_source_fail "wineboot made no Wine prefix (see $windows_dir/wineboot.log)"
     cp /usr/share/wine/fonts/* "$fonts/"
     liberation=$(windows_font_folder LiberationSans-Regular.ttf) || exit 1
     for style in Regular Bold; do
@@ -297,7 +291,7 @@ windows_font_folder() {
     for file in /usr/share/fonts/truetype/*/"$1"; do
         [ -f "$file" ] && dirname "$file" && return
     done
-    windows_fail "no font file $1 in /usr/share/fonts/truetype"
+    qt_source_fail "no font file $1 in /usr/share/fonts/truetype"
 }
 
 # The suites cross-built; the Qt DLLs, the offscreen plugin and the fonts beside them. Called
@@ -311,7 +305,7 @@ windows_test_build() {
     mkdir -p "$build/platforms"
     cp "$qt/plugins/platforms/qoffscreen.dll" "$build/platforms/"
     for suite in "${windows_suites[@]}"; do
-        [ -f "$build/$suite.exe" ] || windows_fail "$suite.exe was not built"
+        [ -f "$build/$suite.exe" ] || qt_source_fail "$suite.exe was not built"
         windows_copy_imports "$build" "$build/$suite.exe" -- "${folders[@]}"
     done
     windows_copy_imports "$build" "$build/platforms/qoffscreen.dll" -- "${folders[@]}"
@@ -413,7 +407,7 @@ windows_test_program() {
     exec {xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
     windows_xvfb=$!
     trap 'kill "$windows_xvfb" 2>/dev/null || true' EXIT
-    read -r -t 10 display <&"$xvfb" || windows_fail "Xvfb did not start"
+    read -r -t 10 display <&"$xvfb" || qt_source_fail "Xvfb did not start"
     export DISPLAY=:$display
 
     wine "$setup" /S && wineserver -w
@@ -513,7 +507,7 @@ windows_test() {
     echo "== tools/dev windows-test: the installer and the program under Wine"
     local setup
     setup=$(ls "$windows_dir"/korvane-*-setup.exe 2>/dev/null | tail -1)
-    [ -n "$setup" ] || windows_fail "no installer: run tools/dev windows first"
+    [ -n "$setup" ] || qt_source_fail "no installer: run tools/dev windows first"
     windows_test_program "$setup" || status=1
     echo "== tools/dev windows-test: done after $((SECONDS - start)) s"
     return "$status"
