@@ -186,15 +186,15 @@ void DropFollower::crossed(int line, std::int64_t step)
     say(tr("Line %1").arg(lineLabel(line)));
 }
 
-void DropFollower::updateDrift()
+bool DropFollower::updateDrift()
 {
     if (!soundReady())
-        return;
+        return false;
     const std::optional<DropReading> reading =
         m_driftOn && !m_frozen ? m_watch.reading(m_state) : std::nullopt;
     if (!reading) {
         m_sound->setDrift(sound::DriftSound::Off);
-        return;
+        return false;
     }
     const double pixelsPerSecond = std::fabs(reading->pixelsPerStep) * 10.0;
     switch (reading->drift) {
@@ -208,6 +208,7 @@ void DropFollower::updateDrift()
         m_sound->setDrift(sound::DriftSound::Hanging);
         break;
     }
+    return true;
 }
 
 void DropFollower::setFrozen(bool frozen)
@@ -340,7 +341,11 @@ void DropFollower::setTypedVoltage()
         say(tr("The supply is off"));
         return;
     }
-    updateDrift();
+    // While the drift sound plays, it answers a new voltage at once; the reader has already
+    // echoed the digits. Saying it as well would queue one message per try behind a student
+    // halving the step, and a busy reader hands them over seconds late, after F7's.
+    if (updateDrift() && hundredths == std::lround(volts * 100.0))
+        return;
     say(m_panel.voltage());
 }
 

@@ -84,10 +84,9 @@ private:
     void say(const QString &message);
     bool soundReady() const;
     void tellIfSoundUnavailable();
-    void updateDrift();
+    bool updateDrift(); // true: the drift sound plays
     void crossed(int line, std::int64_t step);
     void readCrossing(int direction);
-    bool typeVoltage(const QString &typed);
     void setTypedVoltage();
 
     QWidget *m_window;
