@@ -2,7 +2,7 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Debian's own Qt source, for the builds that make a Qt of their own (tools/windows.bash,
+# Debian's own Qt source, for the builds that make a Qt of their own (tools/windows,
 # tools/web.bash): fetched through a private apt configuration, its signature checked against
 # Debian's keyrings, and unpacked with Debian's patches applied. Sourced; the caller names
 # itself in qt_source_caller ("tools/dev windows") for the messages.
