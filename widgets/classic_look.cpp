@@ -108,7 +108,7 @@ ClassicGroupBox::ClassicGroupBox(const QString &caption, QWidget *parent)
     setAccessibleName(spokenCaption(caption));
 }
 
-void ClassicGroupBox::paintEvent(QPaintEvent *)
+void ClassicGroupBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
@@ -132,9 +132,12 @@ void ClassicGroupBox::paintEvent(QPaintEvent *)
     frame(0, QColor(128, 128, 128));
     frame(1, Qt::white);
 
+    // Laid out only where it is painted: a readout inside the box repaints ten times a second.
+    const QRect captionBox(CaptionLeft, 0, captionWidth, metrics.height());
+    if (!event->region().intersects(captionBox))
+        return;
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(CaptionLeft, 0, captionWidth, metrics.height()), Qt::AlignCenter,
-                     caption);
+    painter.drawText(captionBox, Qt::AlignCenter, caption);
 }
 
 void ClassicScrollBar::keyPressEvent(QKeyEvent *event)
