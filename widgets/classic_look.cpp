@@ -132,10 +132,11 @@ void ClassicGroupBox::paintEvent(QPaintEvent *event)
     frame(0, QColor(128, 128, 128));
     frame(1, Qt::white);
 
-    // Laid out only where it is painted: a readout inside the box repaints ten times a second.
-    const QRect captionBox(CaptionLeft, 0, captionWidth, metrics.height());
-    if (!event->region().intersects(captionBox))
+    // Laid out only when the caption's band is painted, with room for any glyph reaching past
+    // its line: a readout lower in the box repaints ten times a second.
+    if (!event->region().intersects(QRect(0, 0, width(), 2 * metrics.height())))
         return;
+    const QRect captionBox(CaptionLeft, 0, captionWidth, metrics.height());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(captionBox, Qt::AlignCenter, caption);
 }
