@@ -226,7 +226,7 @@ void Tmilikanfrm::closeEvent(QCloseEvent *event)
 void Tmilikanfrm::capbtClick()
 {
     m_renderer.redraw(m_state, viewSettings());
-    capacitor->updateChanged();
+    capacitor->updateChanged(m_renderer.screenApparatusRedrawn());
     zim->updateChanged();
     // Rewritten only when the number changes, so that a reader is not told ten times a second.
     if (const int floating = floatingDrops(m_state); floating != m_describedDrops) {

@@ -17,6 +17,8 @@
 
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 using namespace korvane;
 
@@ -462,7 +464,7 @@ private slots:
         QVERIFY(count(renderer.apparatusPicture(), QRect(x, int(exactY), 5, 5), Black) > 0);
     }
 
-    // Nothing is drawn incrementally: drops that went away leave nothing behind.
+    // Drops that went away leave nothing behind.
     void redrawReplacesEverything()
     {
         ApparatusState state = fixtures::apparatus();
@@ -587,6 +589,73 @@ private slots:
         QCOMPARE(count(picture, QRect(PlateLeft, scaleRow(1) + 1, 300, 1), Black), 0);
     }
 
+    // However a redraw follows the one before (drops moved, overlapping or gone, the furniture
+    // changed by the settings or the supply), its pictures are those a first redraw of the same
+    // state draws: nothing left behind, nothing of the old furniture kept.
+    void redrawAfterChangesMatchesAFirstRedraw_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addRow("at 96 dpi") << 1.0;
+        QTest::addRow("at a ratio of 1.5") << 1.5;
+        QTest::addRow("at a ratio of 2") << 2.0;
+    }
+    void redrawAfterChangesMatchesAFirstRedraw()
+    {
+        QFETCH(qreal, ratio);
+        ApparatusState state = fixtures::apparatus();
+        addDrop(state, 100, 100.0, 10);
+        addDrop(state, 104, 103.5, 8); // over the first
+        addDrop(state, 760, 330.25, 10); // cut by the picture's right and bottom edges
+        addDrop(state, 20, 43.0, 4); // on the scale's first label
+        ViewSettings view = settings(true);
+        view.zoomLeft = 100 + viewgeometry::PictureOffset - 10;
+        view.zoomTop = 100 + viewgeometry::PictureOffset - 10;
+        const auto moveDrop = [&state](int n, int dx, double dy) {
+            state.slot(n).X += dx;
+            state.exactY(n) += dy;
+            state.slot(n).Y = static_cast<int>(state.exactY(n));
+        };
+        const std::vector<std::pair<const char *, std::function<void()>>> changes = {
+            {"nothing changed", [] {}},
+            {"the drops fall",
+             [&] {
+                 moveDrop(1, 0, 1.5);
+                 moveDrop(2, 0, 2);
+                 moveDrop(4, 0, 1);
+             }},
+            {"a drop moves across another", [&] { moveDrop(2, -9, 0.25); }},
+            {"a drop goes", [&] { state.slot(1).Gone = 1; }},
+            {"the scale hidden", [&] { view.showScale = false; }},
+            {"the thread shown",
+             [&] {
+                 view.showThread = true;
+                 state.ThreadX = 102;
+             }},
+            {"the thread moved", [&] { state.ThreadX = 300; }},
+            {"the polarity flipped", [&] { state.Polarity = -state.Polarity; }},
+            {"the scale shown with a comma",
+             [&] {
+                 view.showScale = true;
+                 view.decimalSeparator = QStringLiteral(",");
+             }},
+            {"a drop leaves the picture", [&] { moveDrop(3, 10, 10); }},
+            {"the apparatus cleaned up", [&] { state.DropCount = 0; }},
+        };
+        Renderer renderer;
+        renderer.setDevicePixelRatio(ratio);
+        renderer.redraw(state, view);
+        for (const auto &[what, change] : changes) {
+            change();
+            renderer.redraw(state, view);
+            Renderer first;
+            first.setDevicePixelRatio(ratio);
+            first.redraw(state, view);
+            QVERIFY2(renderer.screenApparatusPicture() == first.screenApparatusPicture(), what);
+            QVERIFY2(renderer.apparatusPicture() == first.apparatusPicture(), what);
+            QVERIFY2(renderer.screenZoomPicture() == first.screenZoomPicture(), what);
+        }
+    }
+
     // A step repaints the squares of the picture view where the picture changed: every changed
     // pixel, and little else.
     void viewRepaintsWhatChanged_data()
@@ -594,22 +663,30 @@ private slots:
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
-        QTest::addRow("a drop falls") << 1.0 << QPoint(300, 100) << QPoint(300, 101);
+        QTest::addColumn<bool>("whereRedrawn"); // compared only where the renderer redrew
+        QTest::addRow("a drop falls") << 1.0 << QPoint(300, 100) << QPoint(300, 101) << false;
         QTest::addRow("at the narrow squares of the right and bottom edges")
-            << 1.0 << QPoint(755, 320) << QPoint(754, 323);
+            << 1.0 << QPoint(755, 320) << QPoint(754, 323) << false;
         QTest::addRow("a drop falls, at a ratio of 1.5")
-            << 1.5 << QPoint(301, 101) << QPoint(301, 103);
-        QTest::addRow("nothing moves") << 1.0 << QPoint(300, 100) << QPoint(300, 100);
+            << 1.5 << QPoint(301, 101) << QPoint(301, 103) << false;
+        QTest::addRow("nothing moves") << 1.0 << QPoint(300, 100) << QPoint(300, 100) << false;
+        QTest::addRow("a drop moves to another square, compared where redrawn")
+            << 1.0 << QPoint(300, 100) << QPoint(340, 140) << true;
+        QTest::addRow("a drop moves at a ratio of 1.5, compared where redrawn")
+            << 1.5 << QPoint(301, 101) << QPoint(280, 90) << true;
     }
     void viewRepaintsWhatChanged()
     {
         QFETCH(qreal, ratio);
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
+        QFETCH(bool, whereRedrawn);
         ApparatusState state = fixtures::apparatus();
         addDrop(state, from.x(), from.y(), 8);
         ApparatusRenderer renderer;
         renderer.setDevicePixelRatio(ratio);
+        // Twice, as the program starts: later redraws start from what the last one drew.
+        renderer.redraw(state, settings(true));
         renderer.redraw(state, settings(true));
         ImageView view(QStringLiteral("capacitor"), nullptr);
         view.resize(constants::PictureWidth, constants::PictureHeight);
@@ -626,7 +703,10 @@ private slots:
         state.slot(1).Y = to.y();
         state.exactY(1) = to.y();
         renderer.redraw(state, settings(true));
-        view.updateChanged();
+        if (whereRedrawn)
+            view.updateChanged(renderer.screenApparatusRedrawn());
+        else
+            view.updateChanged();
         QCoreApplication::processEvents();
 
         const QImage &after = renderer.screenApparatusPicture();
@@ -643,10 +723,12 @@ private slots:
         }
         QCOMPARE(changed == 0, from == to);
         QCOMPARE(painted.area.isEmpty(), from == to);
-        // Two squares of 32 device pixels each way at the most, where the whole picture is
-        // 765 x 336.
+        // Two squares of 32 device pixels each way at the most round each place, where the
+        // whole picture is 765 x 336.
         const QRect bounds = painted.area.boundingRect();
-        QVERIFY2(bounds.width() <= 64 && bounds.height() <= 64,
+        const QPoint moved = to - from;
+        QVERIFY2(bounds.width() <= 64 + std::abs(moved.x()) &&
+                     bounds.height() <= 64 + std::abs(moved.y()),
                  qPrintable(
                      QStringLiteral("%1 x %2 repainted").arg(bounds.width()).arg(bounds.height())));
     }

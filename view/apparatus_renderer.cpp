@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <vector>
 
@@ -39,9 +40,8 @@ struct EllipseSprite {
     int margin; // device pixels round the ellipse
 };
 
-// A picture and its canvas state.
-struct Canvas {
-    QImage image;
+// The drawing state a redraw reads and leaves for the next: the pen, the brush and the font.
+struct CanvasState {
     QRgb penColor = 0xff000000;
     bool penDotted = false;
     int penWidth = 1;
@@ -50,7 +50,52 @@ struct Canvas {
     int fontPointSize = 8;
     bool fontBold = false;
     QRgb fontColor = 0xff000000;
+
+    bool operator==(const CanvasState &other) const
+    {
+        return penColor == other.penColor && penDotted == other.penDotted &&
+            penWidth == other.penWidth && brushColor == other.brushColor &&
+            fontName == other.fontName && fontPointSize == other.fontPointSize &&
+            fontBold == other.fontBold && fontColor == other.fontColor;
+    }
+};
+
+// What the apparatus picture shows under the drops (the white ground, the scale, the thread, the
+// signs and the plates) depends on: the drawing state the redraw starts from and the few
+// numbers and settings below.
+struct Furniture {
+    CanvasState before;
+    bool showScale;
+    bool showThread;
+    int threadX;
+    int plateTop;
+    int plateGap;
+    int polarity;
+    QString decimalSeparator;
+
+    bool operator==(const Furniture &other) const
+    {
+        return before == other.before && showScale == other.showScale &&
+            showThread == other.showThread && (!showThread || threadX == other.threadX) &&
+            plateTop == other.plateTop && plateGap == other.plateGap &&
+            polarity == other.polarity && decimalSeparator == other.decimalSeparator;
+    }
+};
+
+// A picture and its canvas state.
+struct Canvas : CanvasState {
+    QImage image;
     std::vector<EllipseSprite> sprites; // the drops' ellipses, at ratios other than 1
+
+    // The picture as it was before its drops were drawn, kept so that a redraw in which only
+    // drops moved starts from it rather than drawing the furniture again, with what it was
+    // drawn for and the state it left; and where the last redraw drew drops, in device pixels.
+    // Null until a redraw keeps one.
+    QImage furnished;
+    Furniture furnishedFor;
+    CanvasState furnishedLeaves;
+    std::vector<QRect> dropAreas;
+    std::vector<QRect> redrawn; // the device pixels the last redraw may have changed
 };
 
 // A font the canvas has named, looked up once and kept with its ascent, which places a text
@@ -107,7 +152,8 @@ public:
         m_painter.drawRect(outline(QRect(left, top, right - left - 1, bottom - top - 1)));
     }
 
-    void ellipse(int left, int top, int right, int bottom)
+    // Returns the device pixels it may have drawn on.
+    QRect ellipse(int left, int top, int right, int bottom)
     {
         if (m_ratio != 1 && !m_canvas.penDotted) {
             // At a scale the painter strokes an outline along its path, at ten times the cost of
@@ -117,12 +163,16 @@ public:
             const qreal y = top * m_ratio;
             const QPoint whole(qFloor(x), qFloor(y));
             const QPoint phase(qRound((x - whole.x()) * 64), qRound((y - whole.y()) * 64));
-            copySprite(sprite(QSize(right - left, bottom - top), phase), whole);
-            return;
+            return copySprite(sprite(QSize(right - left, bottom - top), phase), whole);
         }
         usePen(m_canvas.penColor, m_canvas.penDotted, m_canvas.penWidth);
         useBrush(m_canvas.brushColor);
         m_painter.drawEllipse(outline(QRect(left, top, right - left - 1, bottom - top - 1)));
+        // The stroke reaches at most its width past the box.
+        const int reach = std::max(m_canvas.penWidth, 1);
+        const QRectF box =
+            QRectF(left, top, right - left, bottom - top).adjusted(-reach, -reach, reach, reach);
+        return QRectF(box.topLeft() * m_ratio, box.size() * m_ratio).toAlignedRect();
     }
 
     // The view's lines are all horizontal or vertical, and all but the scale's are solid: those
@@ -284,8 +334,8 @@ private:
     }
 
     // Copies what the sprite has drawn (it is drawn without smoothing: every pixel opaque or
-    // transparent), its ellipse's corner at the device pixel.
-    void copySprite(const EllipseSprite &sprite, QPoint corner)
+    // transparent), its ellipse's corner at the device pixel; returns the sprite's device area.
+    QRect copySprite(const EllipseSprite &sprite, QPoint corner)
     {
         QImage &image = m_canvas.image;
         const QPoint origin = corner - QPoint(sprite.margin, sprite.margin);
@@ -301,6 +351,7 @@ private:
                     pixels[x] = pixel;
             }
         }
+        return QRect(origin, sprite.image.size());
     }
 
     // The font the canvas names, looked up in the platform's database the first time it is
@@ -342,18 +393,12 @@ int zoomedDropSize(const Drop &drop)
     return drop.Radius / 2 + 3;
 }
 
-// One redraw of both pictures into a pair of canvases of one density.
-void drawPictures(Canvas &apparatusCanvas, Canvas &zoomCanvas, std::deque<PictureFont> &fonts,
-                  const ApparatusState &state, const ViewSettings &settings)
+// The apparatus picture under its drops: the white ground, the scale, the thread, the signs and
+// the plates.
+void drawFurniture(Canvas &apparatusCanvas, std::deque<PictureFont> &fonts,
+                   const ApparatusState &state, const ViewSettings &settings)
 {
-    Painter zoom(zoomCanvas, fonts);
     Painter apparatus(apparatusCanvas, fonts);
-
-    // 1. The zoom picture: white with a one-pixel black frame; its drops are filled black.
-    zoomCanvas.penColor = Black;
-    zoomCanvas.brushColor = White;
-    zoom.rectangle(0, 0, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
-    zoomCanvas.brushColor = Black;
 
     // 2. The apparatus picture: white, cleared with a rectangle the size of the window.
     apparatusCanvas.penColor = White;
@@ -410,6 +455,55 @@ void drawPictures(Canvas &apparatusCanvas, Canvas &zoomCanvas, std::deque<Pictur
     apparatus.line(QPoint(20, lowerPlate), QPoint(width - 20, lowerPlate));
     apparatusCanvas.penWidth = 1;
     apparatusCanvas.brushColor = Black;
+}
+
+// Makes the apparatus picture what it is before its drops are drawn. When the furniture would
+// come out as the kept picture, only the places where the last redraw drew drops are taken back
+// from it, and the drawing state is what drawing the furniture leaves: ten times a second that
+// spares clearing the whole picture and drawing the scale's labels and dots again.
+void furnish(Canvas &canvas, std::deque<PictureFont> &fonts, const ApparatusState &state,
+             const ViewSettings &settings)
+{
+    const Furniture wanted {canvas,         settings.showScale,       settings.showThread,
+                            state.ThreadX,  state.PlateTop,           state.PlateGap,
+                            state.Polarity, settings.decimalSeparator};
+    if (!canvas.furnished.isNull() && canvas.furnished.size() == canvas.image.size() &&
+        canvas.furnishedFor == wanted) {
+        const int bytesPerPixel = canvas.image.depth() / 8;
+        canvas.redrawn.clear();
+        for (const QRect &drawn : canvas.dropAreas) {
+            const QRect area = drawn.intersected(canvas.image.rect());
+            canvas.redrawn.push_back(area);
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                std::memcpy(canvas.image.scanLine(y) + area.left() * bytesPerPixel,
+                            canvas.furnished.constScanLine(y) + area.left() * bytesPerPixel,
+                            area.width() * bytesPerPixel);
+        }
+        static_cast<CanvasState &>(canvas) = canvas.furnishedLeaves;
+    } else {
+        drawFurniture(canvas, fonts, state, settings);
+        canvas.furnished = canvas.image.copy();
+        canvas.furnishedFor = wanted;
+        canvas.furnishedLeaves = canvas;
+        canvas.redrawn.assign(1, canvas.image.rect());
+    }
+    canvas.dropAreas.clear();
+}
+
+// One redraw of both pictures into a pair of canvases of one density.
+void drawPictures(Canvas &apparatusCanvas, Canvas &zoomCanvas, std::deque<PictureFont> &fonts,
+                  const ApparatusState &state, const ViewSettings &settings)
+{
+    // 1. The zoom picture: white with a one-pixel black frame; its drops are filled black.
+    Painter zoom(zoomCanvas, fonts);
+    zoomCanvas.penColor = Black;
+    zoomCanvas.brushColor = White;
+    zoom.rectangle(0, 0, viewgeometry::ZoomSize, viewgeometry::ZoomSize);
+    zoomCanvas.brushColor = Black;
+
+    // 2 to 7. The apparatus picture's furniture.
+    furnish(apparatusCanvas, fonts, state, settings);
+    Painter apparatus(apparatusCanvas, fonts);
 
     // 8. The drops, and their magnified images under the zoom box.
     if (state.DropCount < 1 || state.DropCount > TableCapacity)
@@ -419,7 +513,9 @@ void drawPictures(Canvas &apparatusCanvas, Canvas &zoomCanvas, std::deque<Pictur
         if (drop.Gone != 0)
             continue;
         const int d = dropSize(drop);
-        apparatus.ellipse(drop.X, drop.Y, drop.X + d, drop.Y + d);
+        const QRect area = apparatus.ellipse(drop.X, drop.Y, drop.X + d, drop.Y + d);
+        apparatusCanvas.dropAreas.push_back(area);
+        apparatusCanvas.redrawn.push_back(area);
 
         // Under the box when X - bx and Y - by both lie in 0..30; the horizontal position is
         // the whole pixel, the vertical one the exact position, so slow drift shows.
@@ -487,6 +583,11 @@ const QImage &ApparatusRenderer::screenZoomPicture() const
     return m_ratio != 1 ? m_canvases->screenZoom.image : m_canvases->zoom.image;
 }
 
+const std::vector<QRect> &ApparatusRenderer::screenApparatusRedrawn() const
+{
+    return m_ratio != 1 ? m_canvases->screenApparatus.redrawn : m_canvases->apparatus.redrawn;
+}
+
 void ApparatusRenderer::setDevicePixelRatio(qreal ratio)
 {
     if (ratio == m_ratio || !(ratio > 0))
@@ -501,6 +602,7 @@ void ApparatusRenderer::setDevicePixelRatio(qreal ratio)
     // The drawing state the 96-dpi canvases have reached, so that both draw alike from now on.
     c.screenApparatus = c.apparatus;
     c.screenZoom = c.zoom;
+    c.screenApparatus.furnished = QImage(); // of the old density
     c.screenApparatus.image = makePicture(constants::PictureWidth, constants::PictureHeight, ratio);
     c.screenZoom.image = makePicture(viewgeometry::ZoomSize, viewgeometry::ZoomSize, ratio);
 }

@@ -9,8 +9,10 @@
 #include "apparatus_state.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <memory>
+#include <vector>
 
 namespace korvane {
 
@@ -57,6 +59,10 @@ public:
     /// addresses change with the ratio; they are complete after the next redraw.
     const QImage &screenApparatusPicture() const;
     const QImage &screenZoomPicture() const;
+
+    /// The device pixels of the screen's apparatus picture that the last redraw may have
+    /// changed: where drops were and are, or all of it when what lies under them changed.
+    const std::vector<QRect> &screenApparatusRedrawn() const;
 
     /// The screen's device pixel ratio (1, 1.25, 1.5, 2 ...), which the next redraw draws for.
     void setDevicePixelRatio(qreal ratio);

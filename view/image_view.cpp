@@ -21,8 +21,9 @@ namespace {
 constexpr int Tile = 32;
 
 // The squares in which the picture differs from the copy, which is brought up to date; in the
-// picture's layout pixels. A copy of another size or format is replaced and all of it changed.
-QRegion changedSquares(const QImage &picture, QImage &copy)
+// picture's layout pixels. Only the squares that the rectangles touch are compared, all of them
+// without rectangles. A copy of another size or format is replaced and all of it changed.
+QRegion changedSquares(const QImage &picture, QImage &copy, const std::vector<QRect> *within)
 {
     const qreal ratio = picture.devicePixelRatio();
     const auto layout = [ratio, &picture](const QRect &device) {
@@ -39,21 +40,37 @@ QRegion changedSquares(const QImage &picture, QImage &copy)
     }
     const int bytesPerPixel = picture.depth() / 8;
     const int columns = (picture.width() + Tile - 1) / Tile;
+    const int rows = (picture.height() + Tile - 1) / Tile;
+    // The squares to compare, row by row of squares.
+    std::vector<char> compared(std::size_t(columns) * rows, within ? 0 : 1);
+    if (within) {
+        for (const QRect &rect : *within) {
+            const QRect area = rect.intersected(picture.rect());
+            for (int row = area.top() / Tile; !area.isEmpty() && row <= area.bottom() / Tile; ++row)
+                std::fill_n(compared.begin() + row * columns + area.left() / Tile,
+                            area.right() / Tile - area.left() / Tile + 1, 1);
+        }
+    }
     std::vector<char> changed(columns);
     QRegion region;
     for (int top = 0; top < picture.height(); top += Tile) {
         const int bottom = std::min(top + Tile, picture.height());
+        const char *comparedHere = compared.data() + (top / Tile) * columns;
+        if (std::find(comparedHere, comparedHere + columns, 1) == comparedHere + columns)
+            continue;
         std::fill(changed.begin(), changed.end(), 0);
         for (int y = top; y < bottom; ++y) {
             const uchar *now = picture.constScanLine(y);
             const uchar *before = copy.constScanLine(y);
-            // Most rows are unchanged: one comparison of the whole row settles them.
-            if (std::memcmp(now, before, picture.width() * bytesPerPixel) == 0)
+            // Without rectangles most rows are unchanged: one comparison of the whole row
+            // settles them.
+            if (!within && std::memcmp(now, before, picture.width() * bytesPerPixel) == 0)
                 continue;
             for (int column = 0; column < columns; ++column) {
                 const int left = column * Tile * bytesPerPixel;
                 const int width = std::min(Tile, picture.width() - column * Tile) * bytesPerPixel;
-                if (!changed[column] && std::memcmp(now + left, before + left, width) != 0)
+                if (comparedHere[column] && !changed[column] &&
+                    std::memcmp(now + left, before + left, width) != 0)
                     changed[column] = 1;
             }
         }
@@ -90,9 +107,19 @@ void ImageView::setPicture(const QImage *picture)
 
 void ImageView::updateChanged()
 {
+    repaintChanged(nullptr);
+}
+
+void ImageView::updateChanged(const std::vector<QRect> &within)
+{
+    repaintChanged(&within);
+}
+
+void ImageView::repaintChanged(const std::vector<QRect> *within)
+{
     if (!m_picture)
         return;
-    const QRegion changed = changedSquares(*m_picture, m_shown);
+    const QRegion changed = changedSquares(*m_picture, m_shown, within);
     if (!changed.isEmpty())
         update(changed);
 }

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <vector>
+
 namespace korvane {
 
 class ImageView : public QWidget {
@@ -24,6 +26,9 @@ public:
     /// few drops moved, a few small squares rather than the whole picture, which a browser
     /// would otherwise take in and composite anew ten times a second.
     void updateChanged();
+    /// The same where the caller knows that the picture changed nowhere outside these
+    /// rectangles of its device pixels: only the squares they touch are compared.
+    void updateChanged(const std::vector<QRect> &within);
 
 signals:
     /// A press of any button, at a position in layout pixels.
@@ -41,6 +46,7 @@ protected:
 
 private:
     void checkDensity();
+    void repaintChanged(const std::vector<QRect> *within);
 
     const QImage *m_picture = nullptr;
     QImage m_shown; // a copy of the picture as last updated, to find what changed since
