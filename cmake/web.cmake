@@ -5,12 +5,11 @@
 # The program for a browser tab (included from app/ in a WebAssembly build).
 
 # The dialogs show without a nested event loop (platform/modal.h). Linked with asyncify instead,
-# they run one as on the desktop, at the cost measured in doc/web.md; the option is there to
-# measure it again.
+# they run one as on the desktop (the link decides), at the cost measured in doc/web.md; the
+# option is there to measure it again.
 option(KORVANE_WEB_ASYNCIFY "Link with asyncify: dialogs in a nested event loop" OFF)
 if(KORVANE_WEB_ASYNCIFY)
     target_link_options(korvane PRIVATE -sASYNCIFY -Os)
-    target_compile_definitions(korvane_platform PRIVATE KORVANE_WEB_ASYNCIFY)
 endif()
 
 # Pictures come from the program's own resources in PNG, which Qt's core reads itself: the

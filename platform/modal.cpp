@@ -6,18 +6,25 @@
 
 #include <QDialog>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 namespace korvane {
 
 void showModally(QDialog &dialog)
 {
-#if defined(Q_OS_WASM) && !defined(KORVANE_WEB_ASYNCIFY)
-    // No nested event loop in a browser tab (without asyncify's cost): the same modality
+#ifdef Q_OS_WASM
+    // A browser tab has no nested event loop unless the program was linked with asyncify (as
+    // the suites that wait are; the page is not, for its size): without it, the same modality
     // exec() gives, without waiting for the result.
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.show();
-#else
-    dialog.exec();
+    if (!emscripten_has_asyncify()) {
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        return;
+    }
 #endif
+    dialog.exec();
 }
 
 } // namespace korvane

@@ -11,9 +11,9 @@ class QDialog;
 namespace korvane {
 
 /// Shows the dialog modally. On the desktop the call returns when the dialog closes. A browser
-/// cannot wait inside a handler, so there it returns at once with the dialog open, owner
-/// blocked, as the desktop's would be: every caller's showing is the last thing its handler does,
-/// and none reads the result.
+/// cannot wait inside a handler (unless the program was linked with asyncify), so there it
+/// returns at once with the dialog open, owner blocked, as the desktop's would be: every
+/// caller's showing is the last thing its handler does, and none reads the result.
 void showModally(QDialog &dialog);
 
 } // namespace korvane
