@@ -217,9 +217,9 @@ web_configure() {
 }
 
 # The page's folder: the page, the program (.js and .wasm), Qt's loader, the service worker and
-# the manifest with the icon, a README and the licences.
+# the manifest with the icon, a README, the licences and the lesson documents.
 web_stage() {
-    local build=$1 stage=$2 version=$3 qt_version=$4 file files=() checksum
+    local build=$1 stage=$2 version=$3 qt_version=$4 file files=() checksum language
     rm -rf "$stage" && mkdir -p "$stage"
     cp "$build/app/korvane.js" "$build/app/korvane.wasm" "$build/app/qtloader.js" "$stage/"
     cp data/web/manifest.webmanifest "$stage/"
@@ -228,6 +228,15 @@ web_stage() {
     sed -e "s/@VERSION@/$version/" -e "s/@WASM_BYTES@/$(stat -c %s "$stage/korvane.wasm")/" \
         data/web/index.html >"$stage/index.html"
     cp /usr/share/common-licenses/GPL-3 "$stage/COPYING.txt"
+    # The lesson documents as PDF (tools/dev docs), as the Windows zip has them: for the teacher
+    # to print or hand out, not among what the page loads or keeps offline.
+    for language in build/docs/*/; do
+        language=$(basename "$language")
+        compgen -G "build/docs/$language/*.pdf" >/dev/null ||
+            qt_source_fail "no lesson documents as PDF in build/docs/$language"
+        mkdir -p "$stage/docs/$language"
+        cp build/docs/"$language"/*.pdf "$stage/docs/$language/"
+    done
     web_readme "$version" "$qt_version" >"$stage/README.txt"
     for file in index.html korvane.js korvane.wasm qtloader.js manifest.webmanifest korvane.svg \
         korvane-256.png; do
@@ -256,6 +265,10 @@ file. In this folder, start a small local server, for instance Python's:
 
 and open http://localhost:8000/ in the browser.
 
+The teacher's guide, the students' worksheet and the guide for blind students are in docs,
+as PDF, in English (en, with Letter-size copies), German (de), Spanish (es), French (fr) and
+Brazilian Portuguese (pt_BR).
+
 Korvane is free software under the GNU General Public License, version 3 or later
 (COPYING.txt). It includes Qt $2 for WebAssembly (GPL-3.0), built from Debian's qt6-base
 source package of that version with the changes in Korvane's data/web/*.patch, and the
@@ -279,6 +292,8 @@ web_build() {
     web_environment
     qt=$(web_qt) || exit 1
     echo "== tools/dev web: Qt ready in $qt after $((SECONDS - start)) s"
+    # The lesson documents, built on this machine as tools/dev docs builds them.
+    tools/dev docs
     web_configure "$build" "$qt"
     web_in "nice -n 10 cmake --build '$build' --target korvane -j $jobs" ||
         qt_source_fail "building Korvane for WebAssembly failed"
@@ -369,7 +384,7 @@ web_test() {
     web_in "nice -n 10 cmake --build '$web_work/korvane' --target web_bare_window -j $jobs" \
         >/dev/null || qt_source_fail "building the bare window failed"
     rm -rf "$bare" && mkdir -p "$bare"
-    cp "$web_dir"/* "$bare/"
+    find "$web_dir" -maxdepth 1 -type f -exec cp -t "$bare" {} +
     cp "$web_work/korvane/bench/korvane.js" "$web_work/korvane/bench/korvane.wasm" "$bare/"
     sed -i "s/wasmBytes: [0-9]*/wasmBytes: $(stat -c %s "$bare/korvane.wasm")/" "$bare/index.html"
     web_sizes "$bare"
