@@ -36,8 +36,7 @@ extern "C" int nanosleep(const timespec *duration, timespec *remaining)
         emscripten_clear_timeout(timer);
         // Already inside a suspension (a timer's slot while a dialog waits): spin, as before.
         if (!suspended) {
-            while (emscripten_get_now() < end) {
-            }
+            while (emscripten_get_now() < end) { }
         }
     }
     if (remaining)
