@@ -288,7 +288,8 @@ web_build() {
     web_stage "$build" "$stage" "$version" "$qt_version"
     rm -rf "$web_dir" && mkdir -p "$web_dir"
     zip=$web_dir/korvane-$version-web.zip
-    (cd "$(dirname "$stage")" && cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+    # Zipped where the build runs: a Debian 12 machine may have no cmake of its own.
+    web_in "cd '$(dirname "$stage")' && cmake -E tar cf '$zip' --format=zip '$(basename "$stage")'"
     cp -a "$stage/." "$web_dir/"
     echo "== tools/dev web: done after $((SECONDS - start)) s; sizes in bytes (raw, gzip, brotli):"
     web_sizes "$web_dir"
