@@ -54,8 +54,10 @@ void centreWindows()
 // flushing the whole window: ten times a second the browser took in and composited all of the
 // main window where a few drops had moved (8 % of a core against 0.2 % for an idle window). A
 // canvas keeps what it was given, so an expose of a window already exposed at the same size and
-// density brings nothing new and is dropped; a window shown, resized or moved to a screen of
-// another density is exposed as before.
+// density brings nothing new and is dropped. Whatever may have emptied the canvas since counts
+// as new: Qt sets the canvas's size again when a window moves (the page changed size and the
+// window was centred anew), which clears it, and a browser may drop a hidden canvas's pixels;
+// after a show, a hide, a move or a resize the next expose goes through.
 class RepeatedExposures : public QObject {
 public:
     using QObject::QObject;
@@ -63,9 +65,22 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Expose || !watched->isWindowType())
+        if (!watched->isWindowType())
             return false;
         auto *window = static_cast<QWindow *>(watched);
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (const auto seen = m_seen.find(window); seen != m_seen.end())
+                seen->exposed = false;
+            return false;
+        case QEvent::Expose:
+            break;
+        default:
+            return false;
+        }
         const Exposure now {window->isExposed(), window->size(), window->devicePixelRatio()};
         const auto seen = m_seen.constFind(window);
         const bool repeated = seen != m_seen.cend() && seen->exposed && now.exposed &&

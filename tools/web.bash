@@ -89,7 +89,7 @@ web_mount() {
     local path
     # Taken down at the end even when an earlier run, broken off, left them mounted.
     trap web_unmount EXIT
-    findmnt -rn -o TARGET | grep -qF "$web_root/proc" && return
+    mountpoint -q "$web_root/proc" && return
     mount -t proc proc "$web_root/proc"
     mount -t sysfs sysfs "$web_root/sys"
     mount --bind /dev "$web_root/dev"
@@ -102,7 +102,9 @@ web_mount() {
 
 web_unmount() {
     [ -d "$web_root" ] || return 0
-    findmnt -rn -o TARGET | grep -F "$web_root/" | sort -r | xargs -r umount -l
+    # Only what lies under this root: another root may hold one of the same name deeper down.
+    findmnt -rn -o TARGET | awk -v root="$web_root/" 'index($0, root) == 1' | sort -r |
+        xargs -r umount -l
 }
 
 # web_in SCRIPT: the script run by bash in this work tree where the build runs: in the root,
@@ -303,7 +305,8 @@ web_build() {
     web_stage "$build" "$stage" "$version" "$qt_version"
     rm -rf "$web_dir" && mkdir -p "$web_dir"
     zip=$web_dir/korvane-$version-web.zip
-    (cd "$(dirname "$stage")" && cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+    # Zipped where the build runs: a Debian 12 machine may have no cmake of its own.
+    web_in "cd '$(dirname "$stage")' && cmake -E tar cf '$zip' --format=zip '$(basename "$stage")'"
     cp -a "$stage/." "$web_dir/"
     echo "== tools/dev web: done after $((SECONDS - start)) s; sizes in bytes (raw, gzip, brotli):"
     web_sizes "$web_dir"
